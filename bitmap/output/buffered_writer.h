@@ -1,0 +1,27 @@
+// Buffered output to an open file. After the first failed write the writer stops and
+// drops further output; the caller checks OUT_Failed once at the end.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+enum { OUT_BUFFER_SIZE = 64 * 1024 };
+
+struct OutWriter {
+  FILE* pFile;
+  size_t NumBytes;       // bytes waiting in the buffer
+  uint64_t NumWritten;   // bytes handed to the file so far
+  bool Failed;
+  uint8_t aBuffer[OUT_BUFFER_SIZE];
+};
+
+void OUT_Init(OutWriter* w, FILE* file);
+void OUT_Write(OutWriter* w, const void* data, size_t size);
+void OUT_PutByte(OutWriter* w, uint8_t byte);
+void OUT_PutU16(OutWriter* w, uint32_t value);  // little-endian
+void OUT_PutU32(OutWriter* w, uint32_t value);  // little-endian
+void OUT_Puts(OutWriter* w, const char* text);
+// Writes the buffer to the file; returns false when any write failed.
+bool OUT_Flush(OutWriter* w);
+inline bool OUT_Failed(const OutWriter* w) { return w->Failed; }

@@ -1,0 +1,28 @@
+// Host interface: everything a command would show or ask goes through it, so the
+// core runs the same under the Qt main window, a headless job and a test recorder.
+#pragma once
+
+struct AppHost {
+  virtual ~AppHost() = default;
+  // Status bar text ("Ready" when idle).
+  virtual void ShowStatus(const char* text) = 0;
+  // Warning message box. A null caption stands for the window system's default caption.
+  virtual void ShowWarning(const char* caption, const char* text) = 0;
+  // Yes/No question; true only for Yes.
+  virtual bool AskYesNo(const char* caption, const char* text) = 0;
+  // Help listing (window interactively, standard output headless).
+  virtual void ShowHelp(const char* title, const char* text) = 0;
+  // Text for the console of a job (the font converter's message sink).
+  virtual void WriteConsole(const char* text) = 0;
+  // First show of the main window (the job engine decides when).
+  virtual void ShowMainWindow() {}
+  // The main window is destroyed: the message loop ends.
+  virtual void Quit() {}
+  virtual void Redraw() {}
+  virtual void Beep() {}
+  virtual void SetWaitCursor(bool on) { (void)on; }
+};
+
+// The host installed by the application; never null once the application has started.
+AppHost* HOST_Get();
+void HOST_Set(AppHost* host);

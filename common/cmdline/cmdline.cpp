@@ -1,0 +1,419 @@
+// Command-line job engine. Plain global state (one engine per process); every
+// message a user would see goes through the host interface, never a window.
+#include "common/cmdline/cmdline.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+#include "common/cmdline/app_host.h"
+
+namespace {
+
+struct QueueSlot {
+  const CmdlineCommand* pEntry;
+  char acText[CMDLINE_RASTREL_ARG_CHARS + 1];
+};
+
+struct Engine {
+  CmdlineConfig Config;
+  bool Initialised;
+  QueueSlot aSlot[CMDLINE_QUEUE_SLOTS];
+  int NumSlots;
+  int NextSlot;
+  bool JobMode;
+  bool ExitPending;
+  bool ReadFailed;
+  bool ErrorSeen;
+  const char* pCursor;
+  FILE* pLog;
+  int ExitCode;
+  int ShowState;
+  char acLastError[CMDLINE_LAST_ERROR_CHARS + 1];
+};
+
+Engine s_engine = {};
+
+bool is_glyphor() { return s_engine.Config.Variant == CMDLINE_VARIANT_GLYPHOR; }
+
+int arg_capacity() {
+  return is_glyphor() ? CMDLINE_GLYPHOR_ARG_CHARS : CMDLINE_RASTREL_ARG_CHARS;
+}
+
+const char* message_text(int number) {
+  const CmdlineConfig& c = s_engine.Config;
+  if (c.papMessages && number >= 0 && number < c.NumMessages) return c.papMessages[number];
+  if (c.papMessages && c.NumMessages > 0) return c.papMessages[0];
+  return "Unknown error.";
+}
+
+void write_log(const char* text) {
+  if (!s_engine.Config.pLogFileName) return;
+  if (!s_engine.pLog) {
+    s_engine.pLog = std::fopen(s_engine.Config.pLogFileName, "wb");
+    if (!s_engine.pLog) return;
+  }
+  std::fputs(text, s_engine.pLog);
+  std::fflush(s_engine.pLog);
+}
+
+// Glyphor's message sink: the text on the job's console, then the program ends.
+void message_sink(const char* text) {
+  std::string s = text;
+  s += "\n";
+  s += "\n\n***************** Press Enter to Continue *****************\n";
+  HOST_Get()->WriteConsole(s.c_str());
+  HOST_Get()->Quit();
+}
+
+void report_glyphor(const char* text) {
+  if (s_engine.JobMode) {
+    s_engine.JobMode = false;
+    s_engine.ErrorSeen = true;
+    std::snprintf(s_engine.acLastError, sizeof(s_engine.acLastError), "%s", text);
+    std::time_t now = std::time(nullptr);
+    std::tm tmLocal = {};
+    localtime_r(&now, &tmLocal);
+    char acStamp[64];
+    std::snprintf(acStamp, sizeof(acStamp), "\r\n* %4d-%02d-%02d, %02d:%02d:%02d\r\n",
+                  tmLocal.tm_year + 1900, tmLocal.tm_mon + 1, tmLocal.tm_mday, tmLocal.tm_hour,
+                  tmLocal.tm_min, tmLocal.tm_sec);
+    write_log(acStamp);
+    write_log(text);
+    if (s_engine.ExitPending) return;
+  }
+  message_sink(text);
+}
+
+// Bitmap converter: log and exit code in a job, a message box otherwise.
+void report_rastrel(const char* text, int exitCode) {
+  if (s_engine.JobMode) {
+    if (!s_engine.Config.pLogFileName) return;
+    write_log(text);
+    if (s_engine.ExitPending) {
+      s_engine.ExitCode = exitCode;
+      return;
+    }
+    s_engine.ExitCode = 0;
+  }
+  HOST_Get()->ShowWarning(s_engine.Config.pCaption, text);
+}
+
+void reader_error(int rastrelNumber, const char* glyphorText) {
+  s_engine.ReadFailed = true;
+  if (is_glyphor())
+    CMDLINE_ReportText(glyphorText);
+  else
+    CMDLINE_Report(rastrelNumber);
+}
+
+void put_back() { --s_engine.pCursor; }
+
+// Collects the characters of a number up to its end; returns false after an invalid one.
+bool collect(const char* validSet, bool percentEnds, bool allowX, std::string& out) {
+  int c;
+  while ((c = CMDLINE_GetChar()) != 0) {
+    if (!std::strchr(validSet, c)) return false;
+    if (c == 'x' && !(allowX && out.size() == 1)) return false;
+    if (!out.empty() && (c == '-' || c == ',' || (percentEnds && c == '%'))) {
+      put_back();
+      break;
+    }
+    out += static_cast<char>(c);
+  }
+  return true;
+}
+
+int hex_digit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+bool prefix_matches(const char* text, const char* keyword) {
+  size_t n = std::strlen(keyword);
+  return std::strlen(text) >= n && std::strncmp(text, keyword, n) == 0;
+}
+
+}  // namespace
+
+void CMDLINE_Init(const CmdlineConfig& config) {
+  CMDLINE_Reset();
+  s_engine.Config = config;
+  s_engine.Initialised = true;
+}
+
+void CMDLINE_Reset() {
+  if (s_engine.pLog) std::fclose(s_engine.pLog);
+  s_engine = Engine{};
+  s_engine.ShowState = CMDLINE_SHOW_PENDING;
+}
+
+const CmdlineCommand* CMDLINE_Find(const char* text, const CmdlineCommand* table) {
+  for (const CmdlineCommand* e = table; e->pKeyword; ++e)
+    if (prefix_matches(text, e->pKeyword)) return e;
+  return nullptr;
+}
+
+bool CMDLINE_IsCommandArg(const char* arg, const CmdlineCommand* table) {
+  if (arg[0] == '-') return true;
+  return arg[0] == '/' && CMDLINE_Find(arg + 1, table) != nullptr;
+}
+
+int CMDLINE_Dispatch(const char* arg, const CmdlineCommand* table) {
+  const CmdlineCommand* match = nullptr;
+  for (const CmdlineCommand* e = table; e->pKeyword; ++e) {
+    size_t n = std::strlen(e->pKeyword);
+    if (std::strlen(arg) < n) continue;
+    if (is_glyphor()) s_engine.JobMode = true;
+    if (std::strncmp(arg, e->pKeyword, n) == 0) {
+      match = e;
+      break;
+    }
+  }
+  if (!match) {
+    std::string text = std::string("\"") + arg + "\" is not a valid command !";
+    if (is_glyphor()) {
+      message_sink(("\n" + text).c_str());
+      s_engine.JobMode = false;
+    } else {
+      HOST_Get()->ShowWarning(nullptr, text.c_str());
+    }
+    return 0;
+  }
+  if (!match->Id && !match->pfHandler) {
+    CMDLINE_ShowHelp(table);
+    return 1;
+  }
+  const char* text = arg + std::strlen(match->pKeyword);
+  if (static_cast<int>(std::strlen(text)) > arg_capacity()) {
+    // The slot cannot hold the whole text: refuse rather than run a cut command.
+    if (is_glyphor())
+      CMDLINE_ReportText("Argument too long!");
+    else
+      CMDLINE_Report(5);
+    return 0;
+  }
+  if (match->pfHandler) {
+    static char acImmediate[CMDLINE_RASTREL_ARG_CHARS + 1];
+    std::snprintf(acImmediate, sizeof(acImmediate), "%s", text);
+    s_engine.pCursor = acImmediate;
+    match->pfHandler();
+    return 1;
+  }
+  if (s_engine.NumSlots >= CMDLINE_QUEUE_SLOTS) {
+    if (is_glyphor()) CMDLINE_ReportText("Too many commands!");
+    return 0;
+  }
+  QueueSlot& slot = s_engine.aSlot[s_engine.NumSlots++];
+  slot.pEntry = match;
+  std::snprintf(slot.acText, sizeof(slot.acText), "%s", text);
+  if (is_glyphor()) s_engine.JobMode = true;
+  if (match->Id == s_engine.Config.ExitId) s_engine.ExitPending = true;
+  return 1;
+}
+
+void CMDLINE_Run(int argc, const char* const* argv, const CmdlineCommand* table,
+                 CMDLINE_OpenFunc pfOpen) {
+  s_engine.NumSlots = 0;
+  s_engine.NextSlot = 0;
+  if (argc > 1) s_engine.JobMode = true;
+  bool ok = true;
+  const char* pFile = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (CMDLINE_IsCommandArg(arg, table)) {
+      ok = CMDLINE_Dispatch(arg + 1, table) && ok;
+      if (s_engine.ShowState == CMDLINE_SHOW_PENDING) {
+        HOST_Get()->ShowMainWindow();
+        s_engine.ShowState = CMDLINE_SHOW_SHOWN;
+      }
+    } else if (i == 1) {
+      pFile = arg;
+    } else {
+      ok = false;
+    }
+  }
+  if (s_engine.ShowState == CMDLINE_SHOW_PENDING) {
+    HOST_Get()->ShowMainWindow();
+    s_engine.ShowState = CMDLINE_SHOW_SHOWN;
+  }
+  if (!ok) {
+    CMDLINE_Report(2);
+    CMDLINE_ShowHelp(table);
+    s_engine.NumSlots = 0;
+    s_engine.JobMode = false;
+    return;
+  }
+  if (pFile) {
+    if (!pfOpen || !pfOpen(pFile)) CMDLINE_ShowHelp(table);
+    if (argc == 2) s_engine.JobMode = false;
+  }
+  while (s_engine.JobMode) {
+    if (s_engine.NextSlot >= s_engine.NumSlots) {
+      s_engine.JobMode = false;
+      break;
+    }
+    const QueueSlot& slot = s_engine.aSlot[s_engine.NextSlot];
+    s_engine.pCursor = slot.acText;
+    if (s_engine.Config.pfExecute) s_engine.Config.pfExecute(slot.pEntry->Id, slot.pEntry->Param);
+    if (++s_engine.NextSlot >= s_engine.NumSlots) s_engine.JobMode = false;
+  }
+}
+
+void CMDLINE_Step() {
+  if (!s_engine.JobMode || s_engine.ErrorSeen) {
+    if (s_engine.ExitPending && s_engine.Config.pfExecute)
+      s_engine.Config.pfExecute(s_engine.Config.ExitId, 0);
+    return;
+  }
+  if (s_engine.NextSlot >= s_engine.NumSlots) return;
+  const QueueSlot& slot = s_engine.aSlot[s_engine.NextSlot];
+  s_engine.pCursor = slot.acText;
+  if (s_engine.Config.pfExecute) s_engine.Config.pfExecute(slot.pEntry->Id, slot.pEntry->Param);
+}
+
+void CMDLINE_Advance() {
+  if (++s_engine.NextSlot >= s_engine.NumSlots) s_engine.JobMode = false;
+}
+
+void CMDLINE_SetArgText(const char* text) { s_engine.pCursor = text; }
+
+int CMDLINE_GetChar() {
+  if (!s_engine.pCursor || !*s_engine.pCursor) return 0;
+  return static_cast<unsigned char>(*s_engine.pCursor++);
+}
+
+int32_t CMDLINE_GetHexValue() {
+  s_engine.ReadFailed = false;
+  const bool glyphor = is_glyphor();
+  std::string s;
+  if (!collect(glyphor ? "01234567890abcdefxABCDEF-," : "01234567890abcdefABCDEF-,", false, glyphor,
+               s)) {
+    reader_error(3, "CMDLINE_GetHexValue: Not a hex value");
+    return -1;
+  }
+  if (s.empty()) {
+    reader_error(4, "CMDLINE_GetHexValue: Missing value");
+    return 0;
+  }
+  size_t i = 0;
+  bool negative = false;
+  if (s[i] == '-') {
+    negative = true;
+    ++i;
+  }
+  if (glyphor && s.size() >= i + 2 && s[i] == '0' && s[i + 1] == 'x') i += 2;
+  uint32_t v = 0;
+  for (; i < s.size(); ++i) {
+    int d = hex_digit(s[i]);
+    if (d < 0) {
+      reader_error(3, "Not a hex value");
+      return 0;
+    }
+    v = v * 16u + static_cast<uint32_t>(d);
+  }
+  if (negative) v = 0u - v;
+  return static_cast<int32_t>(v);
+}
+
+int32_t CMDLINE_GetDecValue() {
+  s_engine.ReadFailed = false;
+  const bool glyphor = is_glyphor();
+  std::string s;
+  if (!collect(glyphor ? "01234567890-," : "01234567890-,%", !glyphor, false, s) || s.size() > 11) {
+    // More than 11 characters cannot be a 32-bit decimal: refused like a bad character.
+    reader_error(23, "CMDLINE_GetDecValue: Not a decimal value");
+    return -1;
+  }
+  if (s.empty()) {
+    reader_error(24, "CMDLINE_GetHexValue: Missing value");
+    return 0;
+  }
+  // Leading sign, then digits up to the first non-digit (the C library's conversion).
+  size_t i = 0;
+  bool negative = false;
+  if (s[0] == '-') {
+    negative = true;
+    i = 1;
+  }
+  int64_t v = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) v = v * 10 + (s[i] - '0');
+  if (negative) v = -v;
+  if (v > INT32_MAX) v = INT32_MAX;
+  if (v < INT32_MIN) v = INT32_MIN;
+  return static_cast<int32_t>(v);
+}
+
+int CMDLINE_GetString(char* buffer, int capacity) {
+  s_engine.ReadFailed = false;
+  int n = 0;
+  buffer[0] = 0;
+  int c;
+  while ((c = CMDLINE_GetChar()) != 0) {
+    if (c == ',' && n > 0) {
+      put_back();
+      break;
+    }
+    if (n >= capacity) {
+      put_back();
+      buffer[n] = 0;
+      reader_error(5, "CMDLINE_GetString: String to long");
+      return n;
+    }
+    buffer[n++] = static_cast<char>(c);
+  }
+  buffer[n] = 0;
+  if (n == 0) reader_error(6, "CMDLINE_GetString: Missing string");
+  return n;
+}
+
+int CMDLINE_ReadFailed() { return s_engine.ReadFailed ? 1 : 0; }
+
+void CMDLINE_Report(int messageNumber) {
+  report_rastrel(message_text(messageNumber), messageNumber + 1);
+}
+
+void CMDLINE_ReportText(const char* text) {
+  if (is_glyphor())
+    report_glyphor(text);
+  else
+    report_rastrel(text, 1);
+}
+
+std::string CMDLINE_HelpText(const CmdlineCommand* table) {
+  std::string s = is_glyphor() ? "Valid command line options:\r\n\r\n" : "";
+  for (const CmdlineCommand* e = table; e->pKeyword; ++e) {
+    s += "-";
+    s += e->pKeyword;
+    s += e->pHelp ? e->pHelp : "";
+    s += "\r\n";
+  }
+  return s;
+}
+
+void CMDLINE_ShowHelp(const CmdlineCommand* table) {
+  std::string text = CMDLINE_HelpText(table);
+  if (!is_glyphor()) {
+    HOST_Get()->ShowHelp("Valid command line options:", text.c_str());
+  } else if (s_engine.JobMode) {
+    text += "***************** Press Enter to Continue *****************\n";
+    HOST_Get()->WriteConsole(text.c_str());
+    HOST_Get()->Quit();
+  } else {
+    HOST_Get()->ShowHelp("CMD Help", text.c_str());
+  }
+}
+
+int CMDLINE_IsJobMode() { return s_engine.JobMode ? 1 : 0; }
+void CMDLINE_SetJobMode(int on) { s_engine.JobMode = on != 0; }
+int CMDLINE_IsExitPending() { return s_engine.ExitPending ? 1 : 0; }
+int CMDLINE_GetExitCode() { return s_engine.ExitCode; }
+int CMDLINE_HasErrorSeen() { return s_engine.ErrorSeen ? 1 : 0; }
+const char* CMDLINE_GetLastError() { return s_engine.acLastError; }
+int CMDLINE_GetShowState() { return s_engine.ShowState; }
+void CMDLINE_SetShowState(int state) { s_engine.ShowState = state; }
+int CMDLINE_GetQueueCount() { return s_engine.NumSlots; }

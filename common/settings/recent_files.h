@@ -1,0 +1,44 @@
+// Recent-file lists of the File menu, persisted as string values "File1".."FileN"
+// under their settings key. The bitmap converter keeps the order when a listed file
+// is opened again; the font converter moves it to the top.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum RecentVariant { RECENT_RASTREL, RECENT_GLYPHOR };
+
+enum {
+  RECENT_MAX_PATH_CHARS = 259,
+  RECENT_RASTREL_MAX = 8,
+  RECENT_GLYPHOR_MAX = 16,
+  RECENT_FLAG_SEPARATOR = 1,  // a separator precedes the items (identifiers start one later)
+  RECENT_FLAG_SUBMENU = 2,    // the list fills a whole submenu ("Empty" when it has no entry)
+};
+
+struct RecentFileList {
+  RecentVariant Variant = RECENT_RASTREL;
+  std::string Key;
+  int Max = RECENT_RASTREL_MAX;
+  unsigned FirstId = 0;
+  unsigned Flags = 0;
+  std::vector<std::string> Entries;  // newest first
+};
+
+struct RecentMenuItem {
+  std::string Text;
+  unsigned Id;
+  bool Enabled;
+  bool Separator;
+};
+
+// Sets the list up and reads its entries (missing values are skipped, the rest packed).
+void RECENT_Init(RecentFileList* list, RecentVariant variant, const char* key, int max,
+                 unsigned firstId, unsigned flags = 0);
+// Adds a path as the newest entry and stores the list. Paths longer than
+// RECENT_MAX_PATH_CHARS are not listed.
+void RECENT_Add(RecentFileList* list, const char* path);
+// The entry a menu command identifier stands for, or null.
+const char* RECENT_Get(const RecentFileList* list, unsigned commandId);
+// The menu items in order ("&1 path", ...), including the separator and "Empty" items.
+std::vector<RecentMenuItem> RECENT_MenuItems(const RecentFileList* list);
