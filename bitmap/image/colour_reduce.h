@@ -1,7 +1,8 @@
 // Colour reduction of the image document: conversion and dithering to a colour
 // format, best palette (with and without a transparent colour), custom palette,
 // colour reduction and colour counting. Each operation takes a document and returns
-// the one that replaces it; the input is freed unless stated.
+// the one that replaces it; the input is freed unless stated. When an operation cannot
+// complete (no memory), it reports nothing new and returns its input unchanged.
 #pragma once
 
 #include "bitmap/image/image.h"
