@@ -19,3 +19,8 @@ ImageDocument* IMAGE_ConvertToBestPalette(ImageDocument* doc);
 ImageDocument* IMAGE_ConvertToBestPaletteTrans(ImageDocument* doc, ColorValue transColor);
 ImageDocument* IMAGE_ReduceColors(ImageDocument* doc, int numColors);
 ImageDocument* IMAGE_ConvertToCustomPalette(ImageDocument* doc);
+
+// The preserve-transparency option read by the conversions (the application copies
+// its PreserveTrans setting here before a colour command runs).
+void IMAGE_SetPreserveTrans(int on);
+int IMAGE_GetPreserveTrans();
