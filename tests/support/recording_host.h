@@ -6,6 +6,8 @@
 
 #include "common/cmdline/app_host.h"
 
+namespace testsupport {
+
 struct RecordingHost : AppHost {
   struct Warning {
     std::string Caption;  // "(default)" for the window system's default caption
@@ -35,3 +37,7 @@ struct RecordingHost : AppHost {
   void Quit() override { ++QuitCount; }
   void Redraw() override { ++RedrawCount; }
 };
+
+}  // namespace testsupport
+
+using testsupport::RecordingHost;
