@@ -5,22 +5,9 @@
 #include <vector>
 
 #include "bitmap/image/image.h"
-#include "common/cmdline/app_host.h"
+#include "support/recording_host.h"
 #include "common/cmdline/cmdline.h"
 
-struct RecordingHost : AppHost {
-  std::vector<std::string> Warnings;
-  std::vector<std::string> Questions;
-  bool Answer = true;
-  void ShowStatus(const char*) override {}
-  void ShowWarning(const char*, const char* text) override { Warnings.push_back(text); }
-  bool AskYesNo(const char*, const char* text) override {
-    Questions.push_back(text);
-    return Answer;
-  }
-  void ShowHelp(const char*, const char*) override {}
-  void WriteConsole(const char*) override {}
-};
 
 // Numbered messages read "message <n>" so a test sees which number was reported.
 inline void install_numbered_messages() {

@@ -81,9 +81,9 @@ TEST_F(ConvertTest, NullDocumentsWarn) {
   EXPECT_EQ(IMAGE_DitherToFormat(nullptr, &COLOR_FORMAT_BW), nullptr);
   EXPECT_EQ(IMAGE_ReduceColors(nullptr, 16), nullptr);
   ASSERT_EQ(Host.Warnings.size(), 3u);
-  EXPECT_EQ(Host.Warnings[0], "Internal error : No source bitmap. (hBitmap == 0)");
-  EXPECT_EQ(Host.Warnings[1], "Internal error : No source bitmap. (hBitmap == 0)");
-  EXPECT_EQ(Host.Warnings[2], "Internal error : pBitmapOrg == NULL");
+  EXPECT_EQ(Host.Warnings[0].Text, "Internal error : No source bitmap. (hBitmap == 0)");
+  EXPECT_EQ(Host.Warnings[1].Text, "Internal error : No source bitmap. (hBitmap == 0)");
+  EXPECT_EQ(Host.Warnings[2].Text, "Internal error : pBitmapOrg == NULL");
 }
 
 TEST_F(ConvertTest, DitheringMidGreyToBwAlternatesAlongTheRow) {

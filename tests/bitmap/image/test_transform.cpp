@@ -184,7 +184,7 @@ TEST_F(TransformTest, CreateAlphaFromBlackAndWhiteRenderings) {
   EXPECT_EQ(IMAGE_CreateAlphaFromImages(a, small, &out), ALPHA_ESIZE);
   EXPECT_EQ(out, nullptr);
   ASSERT_EQ(Host.Warnings.size(), 1u);
-  EXPECT_EQ(Host.Warnings[0], "message 7");
+  EXPECT_EQ(Host.Warnings[0].Text, "message 7");
   IMAGE_Free(small);
   IMAGE_Free(a);
   IMAGE_Free(b);
