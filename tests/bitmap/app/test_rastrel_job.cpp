@@ -80,6 +80,17 @@ TEST_F(Job, LaterErrorsDecideAndTheJobGoesOn) {
   EXPECT_FALSE(Exists("a.c"));
 }
 
+TEST_F(Job, WriteErrorsAreReported) {
+  std::filesystem::create_symlink("/dev/full", work + "/full.c");
+  std::filesystem::create_symlink("/dev/full", work + "/full.bmp");
+  ProcessResult r = Run({"logo.bmp", "-saveasfull.c,1,5", "-exit"});
+  EXPECT_EQ(r.ExitCode, 1);
+  EXPECT_EQ(File("Rastrel.log"), "Error writing file.");
+  r = Run({"logo.bmp", "-saveasfull.bmp,2", "-exit"});
+  EXPECT_EQ(r.ExitCode, 1);
+  EXPECT_EQ(File("Rastrel.log"), "Error writing file.");
+}
+
 TEST_F(Job, SavingWithoutAnImage) {
   ProcessResult r = Run({"-saveasx.c,1", "-exit"});
   EXPECT_EQ(r.ExitCode, 9);
