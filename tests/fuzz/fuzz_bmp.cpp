@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "bitmap/image/image.h"
@@ -26,18 +27,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string path = "/tmp/fuzz_bmp_" + std::to_string(getpid()) + ".bmp";
   HOST_Set(&host);
   // Keep documents small so the fuzzer spends its time in the decoders.
-  if (size >= 26) {
-    int64_t w, h;
-    if (get32(data + 14) == 12) {
-      w = data[18] | (data[19] << 8);
-      h = data[20] | (data[21] << 8);
-    } else {
-      w = static_cast<int32_t>(get32(data + 18));
-      h = static_cast<int32_t>(get32(data + 22));
-    }
-    if (h < 0) h = -h;
-    if (w > 4096 || h > 4096 || w * h > (1 << 20)) return 0;
+  uint8_t head[26] = {};
+  std::memcpy(head, data, size < sizeof(head) ? size : sizeof(head));
+  int64_t w, h;
+  if (get32(head + 14) == 12) {
+    w = head[18] | (head[19] << 8);
+    h = head[20] | (head[21] << 8);
+  } else {
+    w = static_cast<int32_t>(get32(head + 18));
+    h = static_cast<int32_t>(get32(head + 22));
   }
+  if (h < 0) h = -h;
+  if (w > 4096 || h > 4096 || w * h > (1 << 20)) return 0;
   FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return 0;
   std::fwrite(data, 1, size, f);
