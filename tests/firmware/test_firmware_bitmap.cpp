@@ -24,6 +24,10 @@
 
 namespace fs = std::filesystem;
 
+#ifndef FIRMWARE_CC_EXTRA
+#define FIRMWARE_CC_EXTRA ""
+#endif
+
 namespace {
 
 struct DocDeleter {
@@ -197,7 +201,8 @@ class FirmwareBitmap : public ::testing::Test {
   static bool CompileAndRun(int useArgb, std::map<std::string, Decoded>* out, std::string* log) {
     const fs::path dir = WorkDir();
     const std::string tag = std::to_string(useArgb);
-    std::string cmd = "cd '" + dir.string() + "' && cc -std=c99 -Wall -Wextra -Werror -pedantic -I'" +
+    std::string cmd = "cd '" + dir.string() + "' && cc -std=c99 -Wall -Wextra -Werror -pedantic " +
+                      std::string(FIRMWARE_CC_EXTRA) + " -I'" +
                       std::string(FIRMWARE_SOURCE_DIR) + "' -DGUI_USE_ARGB=" + tag + " '" +
                       std::string(FIRMWARE_SOURCE_DIR) + "/bitmap_decoder.c' main.c";
     for (const SavedFile& sf : *s_files) cmd += " " + sf.Name + ".c";
