@@ -134,11 +134,14 @@ static void write_rows(CTextWriter* w, const ImageDocument* doc, const CBitmapFo
           }
         }
         if constexpr (kKind == CBITMAP_DATA_16) {
-          p = CTEXT_PutHex4Fast(put_0x(p), hex4, lastValue);
+          c.p = last ? p + 6 : p + 8;
+          CTEXT_PutShortItem(p, hex4, lastValue);
+          continue;
         } else if constexpr (kKind == CBITMAP_DATA_24) {
-          p = CTEXT_PutHex2(put_0x(p), COLOR_Red(col));
-          p = CTEXT_PutHex2(put_0x(put_sep(p)), COLOR_Green(col));
-          p = CTEXT_PutHex2(put_0x(put_sep(p)), COLOR_Blue(col));
+          p = CTEXT_PutByteItem(CTEXT_PutByteItem(p, COLOR_Red(col)), COLOR_Green(col));
+          CTEXT_PutByteItem(p, COLOR_Blue(col));
+          c.p = last ? p + 4 : p + 6;
+          continue;
         } else if constexpr (kKind == CBITMAP_DATA_ALPHA16) {
           p = CTEXT_PutHex2(put_0x(p), COLOR_Trans(col));
           *p++ = ',';
@@ -146,8 +149,9 @@ static void write_rows(CTextWriter* w, const ImageDocument* doc, const CBitmapFo
           *p++ = ',';
           p = CTEXT_PutHex2(put_0x(p), lastValue);
         } else {
-          const uint32_t v = value32(col, swap, invert);
-          p = CTEXT_PutHex4Fast(CTEXT_PutHex4Fast(put_0x(p), hex4, v >> 16), hex4, v);
+          c.p = last ? p + 10 : p + 12;
+          CTEXT_PutLongItem(p, hex4, value32(col, swap, invert));
+          continue;
         }
         if (!last) p = put_sep(p);
         c.p = p;

@@ -4,6 +4,7 @@
 // small pieces cost no extra copy.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -15,6 +16,7 @@ enum {
   CTEXT_WRAP_INDENT = 8,
   CTEXT_STAGE_SIZE = OUT_BUFFER_SIZE,
   CTEXT_MAX_PIECE = 1024,  // longest piece or raw text handed over in one call
+  CTEXT_OVERHANG = 16,     // bytes past a piece that the word-wide formatters may touch
 };
 
 struct CTextWriter {
@@ -56,6 +58,7 @@ struct CTextCursor {
 };
 inline CTextCursor CTEXT_Begin(CTextWriter* w, size_t need) {
   OutWriter* out = w->pOut;
+  need += CTEXT_OVERHANG;
   if (CTEXT_STAGE_SIZE - out->NumBytes < need) OUT_Drain(out);
   return {reinterpret_cast<char*>(out->aBuffer) + out->NumBytes, w->Column};
 }
@@ -93,6 +96,54 @@ const uint32_t* CTEXT_Hex4Table();
 inline char* CTEXT_PutHex4Fast(char* p, const uint32_t* table, uint32_t v) {
   std::memcpy(p, &table[v & 0xFFFF], 4);
   return p + 4;
+}
+// "0xAB, " for a byte (6 characters; writes 8 bytes).
+inline char* CTEXT_PutByteItem(char* p, uint32_t byte) {
+  if constexpr (std::endian::native == std::endian::little) {
+    uint16_t h;
+    std::memcpy(&h, CTEXT_aHex[byte & 0xFF], 2);
+    const uint64_t word = 0x7830u | static_cast<uint64_t>(h) << 16 | 0x202Cull << 32;
+    std::memcpy(p, &word, 8);
+  } else {
+    p[0] = '0';
+    p[1] = 'x';
+    std::memcpy(p + 2, CTEXT_aHex[byte & 0xFF], 2);
+    p[4] = ',';
+    p[5] = ' ';
+  }
+  return p + 6;
+}
+// "0xABCD, " for a 16-bit value (8 characters).
+inline char* CTEXT_PutShortItem(char* p, const uint32_t* table, uint32_t v) {
+  if constexpr (std::endian::native == std::endian::little) {
+    const uint64_t word = 0x7830u | static_cast<uint64_t>(table[v & 0xFFFF]) << 16 | 0x202Cull << 48;
+    std::memcpy(p, &word, 8);
+  } else {
+    p[0] = '0';
+    p[1] = 'x';
+    std::memcpy(p + 2, &table[v & 0xFFFF], 4);
+    p[6] = ',';
+    p[7] = ' ';
+  }
+  return p + 8;
+}
+// "0xAABBCCDD, " for a 32-bit value (12 characters; writes 16 bytes).
+inline char* CTEXT_PutLongItem(char* p, const uint32_t* table, uint32_t v) {
+  if constexpr (std::endian::native == std::endian::little) {
+    const uint64_t lo = table[v & 0xFFFF];
+    const uint64_t first = 0x7830u | static_cast<uint64_t>(table[v >> 16]) << 16 | lo << 48;
+    const uint64_t second = lo >> 16 | 0x202Cull << 16;
+    std::memcpy(p, &first, 8);
+    std::memcpy(p + 8, &second, 8);
+  } else {
+    p[0] = '0';
+    p[1] = 'x';
+    std::memcpy(p + 2, &table[v >> 16], 4);
+    std::memcpy(p + 6, &table[v & 0xFFFF], 4);
+    p[10] = ',';
+    p[11] = ' ';
+  }
+  return p + 12;
 }
 // Decimal without padding.
 char* CTEXT_PutDec(char* p, uint64_t v);

@@ -78,7 +78,9 @@ static void write_values(CTextWriter* w, const RleSource* src, const uint32_t* k
         lastKey = keys[i];
         RLE_EncodeValue(src, lastKey, v);
       }
-      c.p = put_value_bytes(CTEXT_CursorPiece(&c, 6 * kBytes), v, kBytes);
+      char* p = CTEXT_CursorPiece(&c, 6 * kBytes);
+      for (int b = 0; b < kBytes; ++b) p = CTEXT_PutByteItem(p, v[b]);
+      c.p = p;
     }
     CTEXT_End(w, c);
   }
