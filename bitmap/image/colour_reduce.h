@@ -1,7 +1,8 @@
 // Colour reduction of the image document: conversion and dithering to a colour
 // format, best palette (with and without a transparent colour), custom palette,
 // colour reduction and colour counting. Each operation takes a document and returns
-// the one that replaces it; the input is freed unless stated.
+// the one that replaces it; the input is freed unless stated. When an operation cannot
+// complete (no memory), it reports nothing new and returns its input unchanged.
 #pragma once
 
 #include "bitmap/image/image.h"
@@ -18,3 +19,8 @@ ImageDocument* IMAGE_ConvertToBestPalette(ImageDocument* doc);
 ImageDocument* IMAGE_ConvertToBestPaletteTrans(ImageDocument* doc, ColorValue transColor);
 ImageDocument* IMAGE_ReduceColors(ImageDocument* doc, int numColors);
 ImageDocument* IMAGE_ConvertToCustomPalette(ImageDocument* doc);
+
+// The preserve-transparency option read by the conversions (the application copies
+// its PreserveTrans setting here before a colour command runs).
+void IMAGE_SetPreserveTrans(int on);
+int IMAGE_GetPreserveTrans();

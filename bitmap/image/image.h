@@ -92,6 +92,8 @@ int IMAGE_TypeFromName(const char* path, int* pFilterIndex);
 ImageDocument* IMAGE_GetCurrent();
 // Replaces the current document (the old one is freed unless it is the same).
 void IMAGE_SetCurrent(ImageDocument* doc);
+// Hands the current document to the caller; the program holds none afterwards.
+ImageDocument* IMAGE_DetachCurrent();
 const char* IMAGE_GetFileName();
 void IMAGE_SetFileName(const char* path);
 int IMAGE_GetFilterIndex();

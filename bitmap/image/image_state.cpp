@@ -22,6 +22,12 @@ void IMAGE_SetCurrent(ImageDocument* doc) {
   s_current = doc;
 }
 
+ImageDocument* IMAGE_DetachCurrent() {
+  ImageDocument* doc = s_current;
+  s_current = nullptr;
+  return doc;
+}
+
 const char* IMAGE_GetFileName() { return s_fileName.c_str(); }
 void IMAGE_SetFileName(const char* path) { s_fileName = path ? path : ""; }
 int IMAGE_GetFilterIndex() { return s_filterIndex; }

@@ -1,5 +1,6 @@
 // Undo stack: ten deep copies of the document, entry 0 the newest.
 #include "bitmap/image/image.h"
+#include "common/cmdline/app_host.h"
 
 static ImageDocument* s_undo[UNDO_DEPTH];
 
@@ -20,6 +21,7 @@ void UNDO_Undo() {
   for (int i = 0; i < UNDO_DEPTH - 1; ++i) s_undo[i] = s_undo[i + 1];
   s_undo[UNDO_DEPTH - 1] = nullptr;
   IMAGE_Progress("Last operation undone");
+  HOST_Get()->Redraw();
 }
 
 int UNDO_Count() {

@@ -287,6 +287,11 @@ int CMDLINE_GetChar() {
   return static_cast<unsigned char>(*s_engine.pCursor++);
 }
 
+int CMDLINE_PeekChar() {
+  if (!s_engine.pCursor) return 0;
+  return static_cast<unsigned char>(*s_engine.pCursor);
+}
+
 int32_t CMDLINE_GetHexValue() {
   s_engine.ReadFailed = false;
   const bool glyphor = is_glyphor();

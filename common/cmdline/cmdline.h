@@ -61,6 +61,8 @@ void CMDLINE_Step();
 void CMDLINE_Advance();
 
 int CMDLINE_GetChar();
+// The next character of the argument text without consuming it (0 at its end).
+int CMDLINE_PeekChar();
 int32_t CMDLINE_GetHexValue();
 int32_t CMDLINE_GetDecValue();
 int CMDLINE_GetString(char* buffer, int capacity);  // returns the number of characters read

@@ -1,0 +1,149 @@
+// Save As from the command line: FNAME,TYPE[,FORMAT[,NOPALETTE]].
+#include "bitmap/app/command_saveas.h"
+
+#include <cstdio>
+#include <string>
+
+#include "bitmap/app/messages.h"
+#include "bitmap/app/options.h"
+#include "bitmap/app/rastrel_app.h"
+#include "bitmap/app/save_path.h"
+#include "bitmap/output/bmp_writer.h"
+#include "bitmap/output/buffered_writer.h"
+#include "common/cmdline/cmdline.h"
+
+namespace {
+
+enum { FILE_TYPE_C = 1, FILE_TYPE_BMP = 2, FILE_TYPE_STREAM = 3, FILE_TYPE_GIF = 4 };
+enum { FNAME_CAPACITY = 260 };
+
+const char* const kDefaultExt[] = {"", "c", "bmp", "dta", "gif"};
+
+// Largest palette a palette format can hold (0 for direct-colour formats).
+int palette_limit(int format) {
+  switch (format) {
+    case 1: return 2;
+    case 2: return 4;
+    case 4: case 6: return 16;
+    case 5: case 7: return 256;
+    default: return 0;
+  }
+}
+
+int default_format(const ImageDocument* doc) {
+  if (doc->NumColors == 0) return doc->HasAlpha ? 16 : 8;
+  if (doc->NumColors <= 2) return 1;
+  if (doc->NumColors <= 4) return 2;
+  if (doc->NumColors <= 16) return 4;
+  if (doc->NumColors <= 256) return 5;
+  return -1;
+}
+
+bool is_digit(int c) { return c >= '0' && c <= '9'; }
+
+// Reads FORMAT: the first character's digit value, then up to two further digits.
+int read_format() {
+  int format = CMDLINE_GetChar() - '0';
+  for (int i = 0; i < 2 && is_digit(CMDLINE_PeekChar()); ++i) format = format * 10 + (CMDLINE_GetChar() - '0');
+  return format;
+}
+
+}  // namespace
+
+int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request) {
+  ImageDocument* doc = IMAGE_GetCurrent();
+  bool converted = false;
+  if (fileType == FILE_TYPE_C && doc->NumColors && CBITMAP_IsDirectColorFormat(request->Format)) {
+    UNDO_Save();
+    ImageDocument* trueColor = IMAGE_ToTrueColor(IMAGE_DetachCurrent());
+    IMAGE_SetCurrent(trueColor ? trueColor : doc);
+    converted = trueColor != nullptr;
+    doc = IMAGE_GetCurrent();
+  }
+  int ok = 0;
+  FILE* f = std::fopen(path, "wb");
+  if (!f) {
+    CMDLINE_Report(MSG_INVALID_FILE_HANDLE);
+  } else {
+    if (fileType == FILE_TYPE_C) {
+      ok = CBITMAP_Save(f, doc, request, path, RASTREL_Options.UseARGB != 0) == 0;
+    } else {
+      static OutWriter writer;
+      OUT_Init(&writer, f);
+      ok = BMP_Write(doc, &writer) && OUT_Flush(&writer);
+      if (!ok) CMDLINE_ReportText("Error writing file.");
+    }
+    if (std::fclose(f) != 0 && ok) {
+      ok = 0;
+      CMDLINE_ReportText("Error writing file.");
+    }
+    IMAGE_SetFileName(path);
+    if (fileType != FILE_TYPE_C && fileType != FILE_TYPE_STREAM) RECENT_Add(&RASTREL_RecentFiles, path);
+  }
+  if (converted) UNDO_Undo();
+  return ok;
+}
+
+void RASTREL_SaveAs(unsigned) {
+  // The interactive form needs the save and format dialogs of the main window.
+  if (!CMDLINE_IsJobMode()) return;
+  const ImageDocument* doc = IMAGE_GetCurrent();
+  if (!doc) {
+    CMDLINE_Report(MSG_NO_IMAGE_TO_SAVE);
+    return;
+  }
+  char name[FNAME_CAPACITY + 1];
+  CMDLINE_GetString(name, FNAME_CAPACITY);
+  if (CMDLINE_ReadFailed()) return;
+  if (CMDLINE_GetChar() != ',') {
+    CMDLINE_Report(MSG_INVALID_SEPARATOR);
+    return;
+  }
+  const int type = CMDLINE_GetChar() - '0';
+  // C streams and GIF files have no writer in this build yet.
+  if (type != FILE_TYPE_C && type != FILE_TYPE_BMP) {
+    CMDLINE_Report(MSG_ILLEGAL_TYPE);
+    return;
+  }
+  SaveRequest request = {0, 0, type};
+  if (type == FILE_TYPE_C || type == FILE_TYPE_STREAM) {
+    if (CMDLINE_PeekChar() == ',') {
+      CMDLINE_GetChar();
+      request.Format = read_format();
+      if (!CBITMAP_IsValidFormat(request.Format)) {
+        CMDLINE_Report(MSG_ILLEGAL_FORMAT);
+        return;
+      }
+      const int limit = palette_limit(request.Format);
+      if (limit && (doc->NumColors == 0 || doc->NumColors > limit)) {
+        CMDLINE_Report(MSG_FORMAT_MISMATCH);
+        return;
+      }
+      if (CMDLINE_PeekChar() == ',') {
+        CMDLINE_GetChar();
+        const int c = CMDLINE_GetChar();
+        if (!c) {
+          CMDLINE_Report(MSG_NOPALETTE_INVALID);
+          return;
+        }
+        if (c > '1') {
+          CMDLINE_Report(MSG_ILLEGAL_NOPALETTE);
+          return;
+        }
+        if (request.Format > 7 && c != '1') {
+          CMDLINE_Report(MSG_NOPALETTE_MUST_BE_1);
+          return;
+        }
+        request.WithoutPalette = c == '1';
+      }
+    } else {
+      request.Format = default_format(doc);
+      if (request.Format < 0) {
+        CMDLINE_Report(MSG_PALETTE_TOO_LARGE);
+        return;
+      }
+    }
+  }
+  const std::string path = RASTREL_CompletePath(name, IMAGE_GetFileName(), kDefaultExt[type]);
+  RASTREL_SaveFile(path.c_str(), type, &request);
+}

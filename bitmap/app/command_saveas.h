@@ -1,0 +1,13 @@
+// The "Save As" command (1203): arguments from a job's command line, checks, and the
+// writer of the chosen file type.
+#pragma once
+
+#include "bitmap/image/image.h"
+#include "bitmap/output/c_bitmap_writer.h"
+
+void RASTREL_SaveAs(unsigned id);
+
+// Writes the current document to `path` as file type 1 (C bitmap) or 2 (BMP); returns 1
+// on success. A paletted document saved in a direct-colour format is converted for the
+// write and the conversion undone afterwards.
+int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request);

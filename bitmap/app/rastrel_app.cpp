@@ -1,0 +1,79 @@
+// Bitmap converter start-up: settings, recent files, readers, job engine.
+#include "bitmap/app/rastrel_app.h"
+
+#include <cstdio>
+
+#include "bitmap/app/command_ids.h"
+#include "bitmap/app/command_table.h"
+#include "bitmap/app/commands.h"
+#include "bitmap/app/image_readers.h"
+#include "bitmap/app/messages.h"
+#include "bitmap/app/options.h"
+#include "bitmap/image/image.h"
+#include "common/cmdline/app_host.h"
+#include "common/cmdline/cmdline.h"
+
+const char RASTREL_acProductName[] = "Zentile-BitmapConvert";
+const char RASTREL_acVersion[] = "5.46";
+const char RASTREL_acCaption[] = "Bitmap Converter";
+const char RASTREL_acLogFile[] = "Rastrel.log";
+const char RASTREL_acRecentKey[] = "Software\\Tavrex\\Rastrel\\Recent File List\\";
+RecentFileList RASTREL_RecentFiles;
+
+static int s_zoom = 20;
+static bool s_destroyed;
+
+static void show_progress(const char* text) { HOST_Get()->ShowStatus(text); }
+
+bool RASTREL_IsUnattendedJob(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (!CMDLINE_IsCommandArg(argv[i], RASTREL_aCommand)) continue;
+    const CmdlineCommand* e = CMDLINE_Find(argv[i] + 1, RASTREL_aCommand);
+    if (e && e->Id == ID_FILE_EXIT) return true;
+  }
+  return false;
+}
+
+int RASTREL_Run(int argc, const char* const* argv) {
+  OPTIONS_Load(&RASTREL_Options);
+  RECENT_Init(&RASTREL_RecentFiles, RECENT_RASTREL, RASTREL_acRecentKey, RECENT_RASTREL_MAX,
+              ID_FILE_RECENT_FIRST);
+  RASTREL_RegisterReaders();
+  IMAGE_SetProgressHook(show_progress);
+  CmdlineConfig config;
+  config.Variant = CMDLINE_VARIANT_RASTREL;
+  config.pCaption = RASTREL_acCaption;
+  config.pLogFileName = RASTREL_acLogFile;
+  config.ExitId = ID_FILE_EXIT;
+  config.pfExecute = RASTREL_Execute;
+  config.papMessages = RASTREL_apMessage;
+  config.NumMessages = MSG_COUNT;
+  CMDLINE_Init(config);
+  CMDLINE_Run(argc, argv, RASTREL_aCommand, RASTREL_OpenFile);
+  return CMDLINE_GetExitCode();
+}
+
+int RASTREL_OpenFile(const char* path) {
+  ImageDocument* doc = IMAGE_LoadFile(path);
+  if (!doc) return 0;
+  RECENT_Add(&RASTREL_RecentFiles, path);
+  s_zoom = (doc->XSize <= 300 && doc->YSize <= 300) ? 20 : 10;
+  HOST_Get()->Redraw();
+  return 1;
+}
+
+std::string RASTREL_Title() {
+  char name[64];
+  std::snprintf(name, sizeof(name), "%s V%d.%.2d", RASTREL_acProductName, 5, 46);
+  const char* file = IMAGE_GetFileName();
+  return std::string(name) + " - " + (*file ? file : "No file");
+}
+
+int RASTREL_GetZoom() { return s_zoom; }
+void RASTREL_SetZoom(int zoom) { s_zoom = zoom < 1 ? 1 : (zoom > 40 ? 40 : zoom); }
+bool RASTREL_IsWindowDestroyed() { return s_destroyed; }
+
+void RASTREL_DestroyWindow() {
+  s_destroyed = true;
+  HOST_Get()->Quit();
+}

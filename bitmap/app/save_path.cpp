@@ -1,0 +1,41 @@
+// Destination path completion for the save commands.
+#include "bitmap/app/save_path.h"
+
+#include <string>
+
+namespace {
+
+struct PathParts {
+  std::string Dir;   // with its trailing '/', or empty
+  std::string Base;  // file name without extension
+  std::string Ext;   // with its leading '.', or empty
+};
+
+PathParts split(const std::string& path) {
+  PathParts p;
+  size_t slash = path.rfind('/');
+  std::string file = path;
+  if (slash != std::string::npos) {
+    p.Dir = path.substr(0, slash + 1);
+    file = path.substr(slash + 1);
+  }
+  size_t dot = file.rfind('.');
+  if (dot != std::string::npos && dot > 0) {
+    p.Base = file.substr(0, dot);
+    p.Ext = file.substr(dot);
+  } else {
+    p.Base = file;
+  }
+  return p;
+}
+
+}  // namespace
+
+std::string RASTREL_CompletePath(const char* name, const char* imagePath, const char* defaultExt) {
+  PathParts out = split(name ? name : "");
+  PathParts image = split(imagePath ? imagePath : "");
+  if (out.Dir.empty()) out.Dir = image.Dir;
+  if (out.Base.empty()) out.Base = image.Base;
+  if (out.Ext.empty() || out.Ext == ".") out.Ext = std::string(".") + defaultExt;
+  return out.Dir + out.Base + out.Ext;
+}

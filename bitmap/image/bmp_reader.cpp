@@ -1,0 +1,72 @@
+// BMP file reader: checks the 14-byte file header, reads the rest of the file and hands
+// it to the DIB parser. Memory is bounded by the real file length, never by the sizes
+// the header claims; a file shorter than its bfSize is decoded with zeros for the
+// missing bytes after a warning.
+#include <cstdio>
+#include <vector>
+
+#include "bitmap/image/image.h"
+
+namespace {
+
+enum { FILE_HEADER_SIZE = 14, BMP_MAGIC = 0x4D42, READ_CHUNK = 1 << 20 };
+
+uint32_t get_u16(const uint8_t* p) { return p[0] | (p[1] << 8); }
+uint32_t get_u32(const uint8_t* p) { return get_u16(p) | (get_u16(p + 2) << 16); }
+
+// Reads everything after the file header; returns false on a read error.
+bool read_rest(FILE* f, std::vector<uint8_t>* block) {
+  size_t used = 0;
+  for (;;) {
+    block->resize(used + READ_CHUNK);
+    const size_t n = std::fread(block->data() + used, 1, READ_CHUNK, f);
+    used += n;
+    if (n < READ_CHUNK) break;
+  }
+  block->resize(used);
+  return !std::ferror(f);
+}
+
+}  // namespace
+
+ImageDocument* IMAGE_ReadBMP(const char* path) {
+  FILE* f = std::fopen(path, "rb");
+  if (!f) return nullptr;
+  uint8_t header[FILE_HEADER_SIZE];
+  if (std::fread(header, 1, FILE_HEADER_SIZE, f) != FILE_HEADER_SIZE) {
+    std::fclose(f);
+    IMAGE_Warning("File too short (truncated ?)");
+    return nullptr;
+  }
+  if (get_u16(header) != BMP_MAGIC) {
+    std::fclose(f);
+    IMAGE_Warning("Illegal file header !");
+    return nullptr;
+  }
+  const uint32_t bfSize = get_u32(header + 2);
+  const uint32_t bfOffBits = get_u32(header + 10);
+  std::vector<uint8_t> block;
+  const bool ok = read_rest(f, &block);
+  std::fclose(f);
+  if (!ok) return nullptr;
+
+  const uint64_t fileLength = block.size() + FILE_HEADER_SIZE;
+  if (fileLength < bfSize) {
+    // Go on with what was read: the missing bytes decode as zeros.
+    char text[160];
+    std::snprintf(text, sizeof(text),
+                  "File truncated ... Expected a file length of %u, Read only %llu bytes.", bfSize,
+                  static_cast<unsigned long long>(fileLength));
+    IMAGE_Warning(text);
+  }
+
+  const uint8_t* pBits = nullptr;
+  size_t bitsSize = 0;
+  if (bfOffBits >= FILE_HEADER_SIZE) {
+    const uint64_t offset = bfOffBits - FILE_HEADER_SIZE;
+    const size_t start = offset < block.size() ? static_cast<size_t>(offset) : block.size();
+    pBits = block.data() + start;
+    bitsSize = block.size() - start;
+  }
+  return IMAGE_FromDIB(block.data(), block.size(), pBits, bitsSize);
+}

@@ -1,0 +1,131 @@
+// Output buffer and pixel packing of the font writers.
+#include "font/formats/font_output.h"
+
+#include <cstdarg>
+#include <cstring>
+#include <vector>
+
+#include "font/model/font_message.h"
+
+void FONTOUT_Init(FontOutput* out, FILE* file) {
+  out->pFile = file;
+  out->Used = 0;
+  out->Failed = false;
+}
+
+bool FONTOUT_Flush(FontOutput* out) {
+  bool ok = true;
+  if (out->Used) {
+    ok = out->pFile && std::fwrite(out->acBuffer, 1, out->Used, out->pFile) == out->Used;
+    out->Used = 0;
+  }
+  if (ok && out->pFile && std::fflush(out->pFile) != 0) ok = false;
+  if (!ok && !out->Failed) {
+    // Reported once per save; the writer goes on and the buffer is emptied every time.
+    out->Failed = true;
+    FONTMSG_Report("Writing error");
+  }
+  return ok;
+}
+
+void FONTOUT_Write(FontOutput* out, const void* data, size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size) {
+    size_t n = FONTOUT_BUFFER_SIZE - out->Used;
+    if (n > size) n = size;
+    std::memcpy(out->acBuffer + out->Used, p, n);
+    out->Used += n;
+    p += n;
+    size -= n;
+    if (out->Used == FONTOUT_BUFFER_SIZE) {
+      bool ok = out->pFile && std::fwrite(out->acBuffer, 1, out->Used, out->pFile) == out->Used;
+      out->Used = 0;
+      if (!ok && !out->Failed) {
+        out->Failed = true;
+        FONTMSG_Report("Writing error");
+      }
+    }
+  }
+}
+
+void FONTOUT_Text(FontOutput* out, const char* text) { FONTOUT_Write(out, text, std::strlen(text)); }
+
+void FONTOUT_Printf(FontOutput* out, const char* format, ...) {
+  char acStack[512];
+  va_list args;
+  va_start(args, format);
+  int n = std::vsnprintf(acStack, sizeof(acStack), format, args);
+  va_end(args);
+  if (n < 0) return;
+  if (static_cast<size_t>(n) < sizeof(acStack)) {
+    FONTOUT_Write(out, acStack, static_cast<size_t>(n));
+    return;
+  }
+  std::vector<char> big(static_cast<size_t>(n) + 1);
+  va_start(args, format);
+  std::vsnprintf(big.data(), big.size(), format, args);
+  va_end(args);
+  FONTOUT_Write(out, big.data(), static_cast<size_t>(n));
+}
+
+void FONTOUT_U8(FontOutput* out, unsigned v) {
+  uint8_t b = static_cast<uint8_t>(v);
+  FONTOUT_Write(out, &b, 1);
+}
+
+void FONTOUT_U16(FontOutput* out, unsigned v) {
+  uint8_t b[2] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)};
+  FONTOUT_Write(out, b, 2);
+}
+
+void FONTOUT_U32(FontOutput* out, uint32_t v) {
+  uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8),
+                  static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 24)};
+  FONTOUT_Write(out, b, 4);
+}
+
+FontCharGeometry FONTOUT_Geometry(const FontDoc* doc, unsigned code, const FontSaveOptions& o) {
+  FontCharGeometry g;
+  const FontChar& c = doc->aChar[code];
+  g.Width = c.Width * o.MagX;
+  g.BytesPerLine = (g.Width * FONT_BitsPerPixel(doc->Type) + 7) / 8;
+  int rows = doc->Height;
+  if (FONT_IsExtended(doc->Type) && c.GlyphHeight != 0) rows = c.GlyphHeight;
+  g.Rows = rows * o.MagY;
+  return g;
+}
+
+void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOptions& o,
+                     bool frame, uint8_t* out) {
+  FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
+  const int bpp = frame ? 1 : FONT_BitsPerPixel(doc->Type);
+  std::memset(out, 0, static_cast<size_t>(g.BytesPerLine));
+  if (!bpp) return;
+  const int perByte = 8 / bpp;
+  const int sy = y / o.MagY;
+  for (int x = 0; x < g.Width; ++x) {
+    int v = FONT_GetPixel(doc, code, x / o.MagX, sy);
+    if (frame)
+      v = v == -1 ? 1 : 0;
+    else if (v < 0)
+      v = 0;
+    if (!v) continue;
+    int shift = 8 - bpp * (x % perByte + 1);
+    out[x / perByte] = static_cast<uint8_t>(out[x / perByte] | (v << shift));
+  }
+}
+
+FontMetrics FONTOUT_FileMetrics(FontDoc* doc, bool requireEA) {
+  FontMetrics m;
+  if (!requireEA || (doc->aChar['e'].Available && doc->aChar['A'].Available)) {
+    m = FONT_ComputeMetrics(doc);
+  } else {
+    m.Baseline = doc->Baseline;
+    m.LHeight = doc->MetricsKnown ? doc->LHeight : 0;
+    m.CHeight = doc->MetricsKnown ? doc->CHeight : 0;
+  }
+  m.Baseline &= 0xFFFF;
+  m.LHeight &= 0xFFFF;
+  m.CHeight &= 0xFFFF;
+  return m;
+}

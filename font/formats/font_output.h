@@ -1,0 +1,49 @@
+// Buffered output of the font writers and the pixel packing they share. Text and
+// bytes go through a 1000-byte buffer written to the file whenever it is full.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "font/model/font_doc.h"
+
+struct FontSaveOptions {
+  int Compatibility = 0;  // 1: "V3.50x or older"
+  int MagX = 1;
+  int MagY = 1;
+  int SuppressLogging = 0;
+};
+
+enum { FONTOUT_BUFFER_SIZE = 1000 };
+
+struct FontOutput {
+  FILE* pFile = nullptr;
+  char acBuffer[FONTOUT_BUFFER_SIZE];
+  size_t Used = 0;
+  bool Failed = false;  // a write failed ("Writing error" has been reported)
+};
+
+void FONTOUT_Init(FontOutput* out, FILE* file);
+void FONTOUT_Write(FontOutput* out, const void* data, size_t size);
+void FONTOUT_Text(FontOutput* out, const char* text);
+void FONTOUT_Printf(FontOutput* out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void FONTOUT_U8(FontOutput* out, unsigned v);
+void FONTOUT_U16(FontOutput* out, unsigned v);  // little-endian, modulo 65536
+void FONTOUT_U32(FontOutput* out, uint32_t v);
+// Writes what is buffered; returns false when the file write failed.
+bool FONTOUT_Flush(FontOutput* out);
+
+// Magnified geometry of a character as every writer stores it.
+struct FontCharGeometry {
+  int Width;         // W = width x MagX
+  int BytesPerLine;  // B
+  int Rows;          // Y
+};
+FontCharGeometry FONTOUT_Geometry(const FontDoc* doc, unsigned code, const FontSaveOptions& o);
+// Packs output row y, first pixel in the most significant bits. frame: the frame
+// plane (1 where the pixel is -1); otherwise negative values count as 0.
+void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOptions& o,
+                     bool frame, uint8_t* out);
+// Baseline, lowercase and capital height as written (each modulo 65536).
+FontMetrics FONTOUT_FileMetrics(FontDoc* doc, bool requireEA);

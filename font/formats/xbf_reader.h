@@ -1,0 +1,38 @@
+// XBF reader: type detection (trailer, else the shape of the records) and a pure
+// parser over a byte range; the reader owns the file and the messages.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "font/model/font_doc.h"
+
+enum {
+  XBF_OK = 0,
+  XBF_ERR_NO_TYPE,    // too short, or detection gave no answer and nobody chose a type
+  XBF_ERR_MAGIC,
+  XBF_ERR_TRUNCATED,  // a read past the end of the data
+  XBF_ERR_TOO_TALL,   // a glyph taller than the font
+  XBF_ERR_RECORD,     // a record whose rows cannot hold its width, or too much pixel data
+  XBF_ERR_MEMORY,
+};
+
+enum { XBF_TYPE_UNKNOWN = -1, XBF_TYPE_NEEDS_USER = -2 };
+
+// Type from the trailer or, unless suppressDetect, from the data. Returns a font type,
+// XBF_TYPE_NEEDS_USER when the user would have to choose, or XBF_TYPE_UNKNOWN when the
+// data are too short or end before detection is complete.
+int XBF_DetectType(const uint8_t* data, size_t size, bool suppressDetect);
+
+// Parses a whole file image into a new document of the given type.
+int XBF_Parse(const uint8_t* data, size_t size, int type, FontDoc** result);
+
+struct XbfReadOptions {
+  bool SuppressDetect = false;  // SuppressDetectXBF
+  int StoredType = 0;           // GetTypeXBF: the answer when no window can ask
+  // Asks for the type (pre-selected); returns the type or -1 for Cancel. Null: stored type.
+  int (*pfAskType)(int preselected) = nullptr;
+};
+
+// Reads a file; failures are reported ("Could not open file!", "Could not create font!").
+FontDoc* XBF_Read(const char* path, const XbfReadOptions& options);

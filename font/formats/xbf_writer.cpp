@@ -1,0 +1,82 @@
+// XBF writer. Standard records carry cursor distance and bytes per line; extended
+// records add height and position; framed records append the frame rows.
+#include "font/formats/xbf_writer.h"
+
+#include <vector>
+
+#include "font/model/font_message.h"
+
+static uint32_t record_size(const FontDoc* doc, unsigned code, const FontSaveOptions& o) {
+  FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
+  uint32_t bytes = static_cast<uint32_t>(g.BytesPerLine) * static_cast<uint32_t>(g.Rows);
+  if (doc->Type == FONT_TYPE_STD) return (bytes + 4) & 0xFFFF;
+  if (doc->Type == FONT_TYPE_EXT_FRM) return (2 * bytes + 12) & 0xFFFF;
+  return (bytes + 12) & 0xFFFF;
+}
+
+static void write_plane(FontOutput* out, const FontDoc* doc, unsigned code,
+                        const FontSaveOptions& o, bool frame) {
+  FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
+  std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
+  for (int y = 0; y < g.Rows; ++y) {
+    FONTOUT_PackRow(doc, code, y, o, frame, row.data());
+    FONTOUT_Write(out, row.data(), static_cast<size_t>(g.BytesPerLine));
+  }
+}
+
+int XBF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
+  FONT_PrepareForSaving(doc);
+  FontMetrics m = FONTOUT_FileMetrics(doc, false);
+  FontRangeList ranges = FONT_BuildRangeList(doc);
+  if (ranges.aRange.empty()) {
+    FONTMSG_Report("Nothing to save!");
+    return 1;
+  }
+  const unsigned F = ranges.aRange.front().First;
+  const unsigned L = ranges.aRange.back().Last;
+  FontOutput out;
+  FONTOUT_Init(&out, file);
+  FONTOUT_Write(&out, "GUIX", 4);
+  FONTOUT_U16(&out, static_cast<unsigned>(doc->Height * o.MagY));
+  FONTOUT_U16(&out, static_cast<unsigned>(doc->Height * o.MagY));
+  FONTOUT_U16(&out, static_cast<unsigned>(m.Baseline));
+  FONTOUT_U16(&out, static_cast<unsigned>(m.LHeight));
+  FONTOUT_U16(&out, static_cast<unsigned>(m.CHeight));
+  FONTOUT_U16(&out, F);
+  FONTOUT_U16(&out, L);
+  uint32_t offset = 18u + 6u * (L - F + 1);
+  for (unsigned c = F; c <= L; ++c) {
+    if (doc->aChar[c].Enabled) {
+      uint32_t size = record_size(doc, c, o);
+      FONTOUT_U32(&out, offset);
+      FONTOUT_U16(&out, size);
+      offset += size;
+    } else {
+      FONTOUT_U32(&out, 0);
+      FONTOUT_U16(&out, 0);
+    }
+  }
+  const bool ext = FONT_IsExtended(doc->Type);
+  for (const FontRange& r : ranges.aRange)
+    for (unsigned c = r.First; c <= r.Last; ++c) {
+      FontCharGeometry g = FONTOUT_Geometry(doc, c, o);
+      const FontChar& ch = doc->aChar[c];
+      if (!ext) {
+        FONTOUT_U16(&out, static_cast<unsigned>(g.Width));
+        FONTOUT_U16(&out, static_cast<unsigned>(g.BytesPerLine));
+      } else {
+        FONTOUT_U16(&out, static_cast<unsigned>(ch.CursorDist * o.MagX));
+        FONTOUT_U16(&out, static_cast<unsigned>(g.Width));
+        FONTOUT_U16(&out, static_cast<unsigned>(g.Rows));
+        FONTOUT_U16(&out, static_cast<unsigned>(ch.XPos * o.MagX));
+        FONTOUT_U16(&out, static_cast<unsigned>((doc->Baseline - ch.TopAboveBaseline) * o.MagY));
+        FONTOUT_U16(&out, static_cast<unsigned>(g.BytesPerLine));
+      }
+      write_plane(&out, doc, c, o, false);
+      if (doc->Type == FONT_TYPE_EXT_FRM) write_plane(&out, doc, c, o, true);
+    }
+  FONTOUT_Write(&out, "XBF", 3);
+  FONTOUT_U8(&out, static_cast<unsigned>(doc->Type));
+  FONTOUT_Flush(&out);
+  return 0;
+}

@@ -1,0 +1,23 @@
+// Shift_JIS mapping (Unicode Consortium table 2.0: JIS X 0201 single bytes and
+// JIS X 0208 double bytes). The table is generated from data/SHIFTJIS.TXT, whose
+// lines are not in code order; SJIS_BuildLookups fills three 65536-entry lookups.
+#pragma once
+
+#include <cstdint>
+
+enum { SJIS_NUM_ENTRIES = 7037 };
+
+struct SjisEntry {
+  uint16_t Sjis;
+  uint16_t Unicode;
+  const char* pName;
+};
+
+extern const SjisEntry g_aSjisTable[SJIS_NUM_ENTRIES];
+
+void SJIS_BuildLookups();
+// 0 for codes outside the table.
+unsigned SJIS_ToUnicode(unsigned sjis);
+unsigned SJIS_FromUnicode(unsigned unicode);
+// Null for codes outside the table.
+const char* SJIS_GetName(unsigned sjis);

@@ -1,0 +1,27 @@
+// Unicode character names and bidirectional classes (Unicode 4.1.0, codes up to 0xFFFD).
+// The table is generated at build time from data/UnicodeData-4.1.0.txt; the two
+// 65536-entry lookups are filled once at start-up by UNICODE_BuildLookups.
+#pragma once
+
+#include <cstdint>
+
+enum {
+  UNICODE_NUM_ENTRIES = 13076,
+  UNICODE_BIDI_NSM = 7,  // non-spacing mark
+};
+
+struct UnicodeEntry {
+  uint32_t Code;
+  uint32_t CombiningClass;  // kept from the database, not used
+  const char* pCategory;    // two-letter general category, not used
+  uint8_t BidiClass;        // 1 to 19
+  const char* pName;
+};
+
+extern const UnicodeEntry g_aUnicodeTable[UNICODE_NUM_ENTRIES];
+
+void UNICODE_BuildLookups();
+// Name of a code, or null when the table has no entry for it (codes inside ranges).
+const char* UNICODE_GetName(unsigned code);
+// Bidirectional class 1 to 19, 0 when the table has no entry.
+int UNICODE_GetBidiClass(unsigned code);

@@ -1,0 +1,70 @@
+// Recent-file lists of both converters and their persistence.
+#include <gtest/gtest.h>
+
+#include "common/settings/recent_files.h"
+#include "common/settings/settings_store.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const char kKey[] = "Software\\Tavrex\\Rastrel\\Recent File List\\";
+
+TEST(RecentFiles, RastrelDropsOldestAndIgnoresListedFiles) {
+  TempDir dir;
+  RecentFileList list;
+  RECENT_Init(&list, RECENT_RASTREL, kKey, 8, 1101);
+  for (int i = 1; i <= 9; ++i) RECENT_Add(&list, ("/img/f" + std::to_string(i) + ".bmp").c_str());
+  ASSERT_EQ(list.Entries.size(), 8u);
+  EXPECT_EQ(list.Entries.front(), "/img/f9.bmp");
+  EXPECT_EQ(list.Entries.back(), "/img/f2.bmp");
+  // Listed already (other letter case): nothing changes, not even the order.
+  RECENT_Add(&list, "/IMG/F5.BMP");
+  EXPECT_EQ(list.Entries[4], "/img/f5.bmp");
+  EXPECT_EQ(list.Entries.front(), "/img/f9.bmp");
+
+  RecentFileList again;
+  RECENT_Init(&again, RECENT_RASTREL, kKey, 8, 1101);
+  EXPECT_EQ(again.Entries, list.Entries);
+  EXPECT_STREQ(RECENT_Get(&again, 1101), "/img/f9.bmp");
+  EXPECT_STREQ(RECENT_Get(&again, 1108), "/img/f2.bmp");
+  EXPECT_EQ(RECENT_Get(&again, 1109), nullptr);
+  auto items = RECENT_MenuItems(&again);
+  ASSERT_EQ(items.size(), 8u);
+  EXPECT_EQ(items[0].Text, "&1 /img/f9.bmp");
+  EXPECT_EQ(items[7].Id, 1108u);
+}
+
+TEST(RecentFiles, MissingValuesAreSkippedAndPacked) {
+  TempDir dir;
+  SETTINGS_WriteString(kKey, "File2", "/b.bmp");
+  SETTINGS_WriteString(kKey, "File5", "/e.bmp");
+  RecentFileList list;
+  RECENT_Init(&list, RECENT_RASTREL, kKey, 8, 1101);
+  EXPECT_EQ(list.Entries, (std::vector<std::string>{"/b.bmp", "/e.bmp"}));
+  RECENT_Add(&list, std::string(300, 'x').c_str());  // too long to list
+  EXPECT_EQ(list.Entries.size(), 2u);
+}
+
+TEST(RecentFiles, GlyphorMovesListedFileToTopWithSubmenuItems) {
+  TempDir dir;
+  RecentFileList list;
+  RECENT_Init(&list, RECENT_GLYPHOR, "Software\\Tavrex\\Glyphor\\Recent C\\", 4, 700,
+              RECENT_FLAG_SEPARATOR | RECENT_FLAG_SUBMENU);
+  auto empty = RECENT_MenuItems(&list);
+  ASSERT_EQ(empty.size(), 2u);
+  EXPECT_TRUE(empty[0].Separator);
+  EXPECT_EQ(empty[1].Text, "Empty");
+  EXPECT_FALSE(empty[1].Enabled);
+
+  RECENT_Add(&list, "/a.c");
+  RECENT_Add(&list, "/b.c");
+  RECENT_Add(&list, "/A.C");
+  EXPECT_EQ(list.Entries, (std::vector<std::string>{"/A.C", "/b.c"}));
+  auto items = RECENT_MenuItems(&list);
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[1].Text, "&1 /A.C");
+  EXPECT_EQ(items[1].Id, 701u);  // identifiers start one later after the separator
+  EXPECT_STREQ(RECENT_Get(&list, 702), "/b.c");
+}
+
+}  // namespace

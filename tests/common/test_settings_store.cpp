@@ -1,0 +1,98 @@
+// Settings store: file mapping, typed values, atomic replacement, damaged files.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "common/settings/settings_store.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const char kKey[] = "Software\\Tavrex\\Rastrel\\Settings\\";
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+TEST(SettingsStore, KeyPathMapsUnderXdgConfigHome) {
+  TempDir dir;
+  EXPECT_EQ(SETTINGS_KeyFile(kKey), dir / "config/Tavrex/Rastrel/Settings.ini");
+  EXPECT_EQ(SETTINGS_KeyFile("Software\\Tavrex\\Rastrel\\Recent File List\\"),
+            dir / "config/Tavrex/Rastrel/Recent File List.ini");
+  EXPECT_EQ(SETTINGS_KeyFile("Software\\..\\x"), "");
+  unsetenv("XDG_CONFIG_HOME");
+  setenv("HOME", dir.Path.c_str(), 1);
+  EXPECT_EQ(SETTINGS_KeyFile(kKey), dir / ".config/Tavrex/Rastrel/Settings.ini");
+}
+
+TEST(SettingsStore, ValuesRoundTripByType) {
+  TempDir dir;
+  const uint8_t bytes[4] = {0xFF, 0xFF, 0xFF, 0x00};
+  EXPECT_EQ(SETTINGS_WriteBinary(kKey, "BkColor", bytes, 4), 0);
+  EXPECT_EQ(SETTINGS_WriteDword(kKey, "Count", 4000000000u), 0);
+  EXPECT_EQ(SETTINGS_WriteString(kKey, "File1", "/tmp/a b\\c\nd.bmp"), 0);
+  EXPECT_EQ(read_file(SETTINGS_KeyFile(kKey)),
+            "BkColor=binary:ffffff00\nCount=dword:4000000000\nFile1=sz:/tmp/a b\\\\c\\nd.bmp\n");
+
+  uint8_t back[4] = {};
+  EXPECT_EQ(SETTINGS_Read(kKey, "BkColor", back, 4), 0);
+  EXPECT_EQ(std::memcmp(back, bytes, 4), 0);
+  uint32_t n = 0;
+  EXPECT_EQ(SETTINGS_ReadDword(kKey, "Count", &n), 0);
+  EXPECT_EQ(n, 4000000000u);
+  std::string s;
+  EXPECT_EQ(SETTINGS_ReadString(kKey, "File1", &s), 0);
+  EXPECT_EQ(s, "/tmp/a b\\c\nd.bmp");
+
+  // A value of another size than asked for is absent: the caller keeps its default.
+  uint8_t two[2];
+  EXPECT_NE(SETTINGS_Read(kKey, "BkColor", two, 2), 0);
+  EXPECT_NE(SETTINGS_Read(kKey, "Missing", back, 4), 0);
+
+  // Rewriting replaces in place and keeps the other values.
+  EXPECT_EQ(SETTINGS_WriteDword(kKey, "Count", 7), 0);
+  EXPECT_EQ(SETTINGS_ReadDword(kKey, "Count", &n), 0);
+  EXPECT_EQ(n, 7u);
+  EXPECT_EQ(SETTINGS_Read(kKey, "BkColor", back, 4), 0);
+  EXPECT_EQ(SETTINGS_Delete(kKey, "Count"), 0);
+  EXPECT_NE(SETTINGS_ReadDword(kKey, "Count", &n), 0);
+}
+
+TEST(SettingsStore, DamagedLinesReadAsAbsent) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Path / "config/Tavrex/Rastrel");
+  std::ofstream(SETTINGS_KeyFile(kKey), std::ios::binary)
+      << "garbage\nBkColor=binary:fff\nUseARGB=dword:12x\nViewOption=binary:02000000\n\x01\x02=sz:\\q\n";
+  uint8_t b[4];
+  EXPECT_NE(SETTINGS_Read(kKey, "BkColor", b, 4), 0);
+  uint32_t n;
+  EXPECT_NE(SETTINGS_ReadDword(kKey, "UseARGB", &n), 0);
+  EXPECT_EQ(SETTINGS_Read(kKey, "ViewOption", b, 4), 0);
+  EXPECT_EQ(b[0], 2);
+  // Writing drops what could not be read and leaves no temporary file behind.
+  EXPECT_EQ(SETTINGS_WriteDword(kKey, "UseARGB", 1), 0);
+  EXPECT_EQ(read_file(SETTINGS_KeyFile(kKey)), "ViewOption=binary:02000000\nUseARGB=dword:1\n");
+  int files = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir.Path / "config/Tavrex/Rastrel")) {
+    (void)e;
+    ++files;
+  }
+  EXPECT_EQ(files, 1);
+}
+
+TEST(SettingsStore, UnwritableStoreFailsQuietly) {
+  TempDir dir;
+  std::ofstream(dir / "config") << "a file where the folder should be";
+  EXPECT_NE(SETTINGS_WriteDword(kKey, "UseARGB", 1), 0);
+  uint32_t n;
+  EXPECT_NE(SETTINGS_ReadDword(kKey, "UseARGB", &n), 0);
+  EXPECT_NE(SETTINGS_WriteString(kKey, "bad=name", "x"), 0);
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// Helpers of the font tests: documents generated from the installed DejaVu and IPA
+// fonts, tables built once, a recording host, and whole-file reads.
+#pragma once
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "common/cmdline/app_host.h"
+#include "font/model/font_doc.h"
+#include "font/model/font_message.h"
+#include "font/model/glyph_gen.h"
+#include "font/model/sjis.h"
+#include "font/model/unicode_data.h"
+#include "support/recording_host.h"
+
+namespace fonttest {
+
+inline void init_tables() {
+  static bool done;
+  if (done) return;
+  done = true;
+  FONTGEN_BuildTables();
+  SJIS_BuildLookups();
+  UNICODE_BuildLookups();
+}
+
+inline LogFont log_font(const char* face, int height, int weight = 400, bool italic = false) {
+  LogFont lf = {};
+  lf.Height = height;
+  lf.Weight = weight;
+  lf.Italic = italic ? 1 : 0;
+  std::snprintf(lf.acFaceName, sizeof(lf.acFaceName), "%s", face);
+  return lf;
+}
+
+inline FontDoc* make_font(int type, int height = 16, int encoding = FONT_ENC_UNICODE,
+                          int aaMode = FONT_AA_OS, const char* face = "DejaVu Sans") {
+  init_tables();
+  return FONTGEN_CreateDocument(log_font(face, height), type, encoding, aaMode);
+}
+
+// Leaves exactly the codes first..last enabled (plus what the caller adds later).
+inline void enable_only(FontDoc* doc, unsigned first, unsigned last) {
+  FONT_EnableRange(doc, 0, 0xFFFF, 0);
+  FONT_EnableRange(doc, first, last, 1);
+}
+
+inline std::string slurp(const std::string& path) {
+  std::string s;
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return s;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0) s.append(buf, n);
+  std::fclose(f);
+  return s;
+}
+
+// Installs a recording host for the lifetime of a test.
+struct HostScope {
+  RecordingHost Host;
+  HostScope() {
+    HOST_Set(&Host);
+    FONTMSG_Reset();
+  }
+  ~HostScope() { HOST_Set(nullptr); }
+};
+
+}  // namespace fonttest
