@@ -393,6 +393,31 @@ TEST(Gif, CorpusMatchesGiflib) {
                           << " want " << want;
         }
       EXPECT_EQ(diff, 0) << "frame " << n;
+      if (n == 0) {
+        // The file reader's clean-up keeps every colour and moves transparency to index 0.
+        GifInfo info = {};
+        info.ByteCount = uint32_t(file.size());
+        info.FirstGlobalFrame = -1;
+        info.FrameCount = 1;
+        info.pfPalette = GIF_CleanUpPalette;
+        GifFrame frame = {};
+        ASSERT_EQ(GIF_Parse(file.data(), &info, &frame, 0), GIF_OK);
+        ImageDocument* clean = frame.pImage;
+        ASSERT_NE(clean, nullptr);
+        EXPECT_GE(clean->NumColors, 1);
+        EXPECT_EQ(clean->HasTrans, trans >= 0 ? 1 : 0);
+        int cleanDiff = 0;
+        for (int y = 0; y < doc->YSize; ++y)
+          for (int x = 0; x < doc->XSize; ++x) {
+            const ColorValue want = IMAGE_GetColor(doc, x, y);
+            const bool ok = want == 0xFFFFFFFFu ? IMAGE_GetIndex(clean, x, y) == 0 && clean->HasTrans
+                                                 : IMAGE_GetColor(clean, x, y) == want &&
+                                                       !(clean->HasTrans && IMAGE_GetIndex(clean, x, y) == 0);
+            if (!ok && cleanDiff++ < 3) ADD_FAILURE() << "cleaned frame at " << x << "," << y;
+          }
+        EXPECT_EQ(cleanDiff, 0);
+        IMAGE_Free(clean);
+      }
       IMAGE_Free(doc);
     }
   }
@@ -407,4 +432,70 @@ TEST(Gif, CorpusMatchesGiflib) {
       "pygif-test-suite/unknown-extension.gif#0"};
   EXPECT_EQ(refused, expected);
   std::printf("giflib comparison: %d files, %d frames, %d skipped\n", files, frames, skipped);
+}
+
+namespace {
+
+// A 256-entry table of which three colours are used, 6, 4 and 2 times.
+GifSpec three_of_256(int trans) {
+  GifSpec s;
+  s.ScreenW = 4;
+  s.ScreenH = 3;
+  for (uint32_t i = 0; i < 256; ++i) s.Global.push_back(i * 0x010101u);
+  GifSpec::Frame f;
+  f.Pixels = {40, 40, 40, 200, 40, 40, 200, 200, 40, 7, 200, 7};
+  if (trans >= 0) {
+    f.Gce = 1;
+    f.Trans = trans;
+  }
+  s.Frames.push_back(f);
+  return s;
+}
+
+}  // namespace
+
+TEST(GifReader, PaletteSortedByFrequency) {
+  ScopedHost host;
+  ImageDocument* doc = GIF_Read(WriteTemp("three.gif", gif_build(three_of_256(-1))).c_str());
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->NumColors, 3);
+  EXPECT_EQ(doc->HasTrans, 0);
+  EXPECT_EQ(IMAGE_GetPalColor(doc, 0), 40 * 0x010101u);
+  EXPECT_EQ(IMAGE_GetPalColor(doc, 1), 200 * 0x010101u);
+  EXPECT_EQ(IMAGE_GetPalColor(doc, 2), 7 * 0x010101u);
+  EXPECT_EQ(IMAGE_GetColor(doc, 3, 0), 200 * 0x010101u);
+  EXPECT_EQ(host.Host.WaitCursorOn, 0);
+  IMAGE_Free(doc);
+  EXPECT_TRUE(host.Host.Warnings.empty());
+}
+
+TEST(GifReader, TransparentIndexBecomesIndexZero) {
+  ScopedHost host;
+  ImageDocument* doc = GIF_Read(WriteTemp("three_t.gif", gif_build(three_of_256(200))).c_str());
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->HasTrans, 1);
+  // Index 0 and the two opaque colours; the colour reduction may keep a spare entry for
+  // the transparent colour that no pixel uses.
+  EXPECT_GE(doc->NumColors, 3);
+  EXPECT_LE(doc->NumColors, 4);
+  EXPECT_EQ(IMAGE_GetPalColor(doc, 0) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(IMAGE_GetIndex(doc, 3, 0), 0u);
+  EXPECT_EQ(IMAGE_GetIndex(doc, 2, 1), 0u);
+  EXPECT_EQ(IMAGE_GetColor(doc, 0, 0), 40 * 0x010101u);
+  EXPECT_EQ(IMAGE_GetColor(doc, 1, 2), 7 * 0x010101u);
+  IMAGE_Free(doc);
+}
+
+TEST(GifReader, Warnings) {
+  ScopedHost host;
+  GifSpec s = three_of_256(-1);
+  s.Frames[0].MinCodeSize = 12;
+  EXPECT_EQ(GIF_Read(WriteTemp("badlzw.gif", gif_build(s)).c_str()), nullptr);
+  auto bad = gif_build(three_of_256(-1));
+  bad[3] = '7';
+  EXPECT_EQ(GIF_Read(WriteTemp("badsig.gif", bad).c_str()), nullptr);  // no message of its own
+  std::vector<uint8_t> big(GIF_MAX_FILE_SIZE + 1, 0);
+  EXPECT_EQ(GIF_Read(WriteTemp("big.gif", big).c_str()), nullptr);
+  EXPECT_EQ(host.Host.Warnings, (std::vector<std::string>{"Image could not be read", "File too long"}));
+  EXPECT_EQ(host.Host.WaitCursorOn, 0);
 }
