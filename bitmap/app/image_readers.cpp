@@ -2,7 +2,13 @@
 #include "bitmap/app/image_readers.h"
 
 #include "bitmap/image/image.h"
+#include "bitmap/image/jpeg.h"
+#include "bitmap/image/png_reader.h"
+#include "bitmap/image/sbmp.h"
 
 void RASTREL_RegisterReaders() {
   IMAGE_SetReader(IMAGE_TYPE_BMP, IMAGE_ReadBMP);
+  IMAGE_SetReader(IMAGE_TYPE_SBMP, IMAGE_ReadSBMP);
+  IMAGE_SetReader(IMAGE_TYPE_PNG, IMAGE_ReadPNG);
+  IMAGE_SetReader(IMAGE_TYPE_JPEG, IMAGE_ReadJPEG);
 }

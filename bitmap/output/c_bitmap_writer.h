@@ -25,6 +25,7 @@ int CBITMAP_MakeIdentifier(const char* path, char* buffer, int capacity);
 // Writes the whole C file for the document (paletted or true colour as the format needs;
 // a paletted document saved in a direct-colour format is converted by the caller first).
 // useARGB selects 8-digit palette entries. Returns 0 on success; non-zero when the
-// identifier was refused (nothing written) or the file could not be written.
+// identifier was refused, the format does not exist or a palette format gets a document
+// without a fitting palette (nothing written then), or the file could not be written.
 int CBITMAP_Save(FILE* file, const ImageDocument* doc, const SaveRequest* request,
                  const char* outputPath, bool useARGB);

@@ -5,21 +5,23 @@
 #include <vector>
 
 #include "bitmap/image/image.h"
-#include "common/cmdline/app_host.h"
+#include "support/recording_host.h"
+#include "common/cmdline/cmdline.h"
 
-struct RecordingHost : AppHost {
-  std::vector<std::string> Warnings;
-  std::vector<std::string> Questions;
-  bool Answer = true;
-  void ShowStatus(const char*) override {}
-  void ShowWarning(const char*, const char* text) override { Warnings.push_back(text); }
-  bool AskYesNo(const char*, const char* text) override {
-    Questions.push_back(text);
-    return Answer;
+
+// Numbered messages read "message <n>" so a test sees which number was reported.
+inline void install_numbered_messages() {
+  static std::string s_text[27];
+  static const char* s_ap[27];
+  for (int i = 0; i < 27; ++i) {
+    s_text[i] = "message " + std::to_string(i);
+    s_ap[i] = s_text[i].c_str();
   }
-  void ShowHelp(const char*, const char*) override {}
-  void WriteConsole(const char*) override {}
-};
+  CmdlineConfig config;
+  config.papMessages = s_ap;
+  config.NumMessages = 27;
+  CMDLINE_Init(config);
+}
 
 // A true-colour document with the given pixels, top row first.
 inline ImageDocument* make_true_colour(int w, int h, const std::vector<ColorValue>& px) {

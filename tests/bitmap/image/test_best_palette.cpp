@@ -98,7 +98,7 @@ TEST_F(BestPaletteTest, NullDocumentWarnsAndYieldsNull) {
   EXPECT_EQ(IMAGE_ConvertToBestPaletteTrans(nullptr, 0xFFFFFF), nullptr);
   EXPECT_EQ(IMAGE_GetBestPalette(256, nullptr), 0);
   ASSERT_EQ(Host.Warnings.size(), 3u);
-  EXPECT_EQ(Host.Warnings[0], "Internal error : pBitmapOrg == NULL");
+  EXPECT_EQ(Host.Warnings[0].Text, "Internal error : pBitmapOrg == NULL");
 }
 
 TEST_F(BestPaletteTest, TransparencyWithoutAlphaEqualsBestPalette) {

@@ -1,0 +1,75 @@
+// "Save palette": the palette of the current image into a palette file. The first
+// proposed name is made once in the user's desktop folder ("Palette_000.GUIPal", the
+// first number whose file does not exist) and kept for later calls.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bitmap/app/commands.h"
+#include "bitmap/app/dialog_hooks.h"
+#include "bitmap/app/messages.h"
+#include "bitmap/image/colour_reduce.h"
+#include "bitmap/output/palette_file.h"
+#include "common/cmdline/app_host.h"
+#include "common/cmdline/cmdline.h"
+
+std::string RASTREL_SavePaletteName;
+
+namespace {
+
+bool is_dir(const std::string& path) {
+  struct stat st;
+  return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool exists(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0;
+}
+
+// XDG_DESKTOP_DIR, else ~/Desktop, else the home folder, else the working folder.
+std::string desktop_folder() {
+  if (const char* d = std::getenv("XDG_DESKTOP_DIR"); d && is_dir(d)) return d;
+  const char* home = std::getenv("HOME");
+  if (home && is_dir(std::string(home) + "/Desktop")) return std::string(home) + "/Desktop";
+  if (home && is_dir(home)) return home;
+  return ".";
+}
+
+}  // namespace
+
+// "<folder>/<base>_NNN<ext>" with the first number from 000 whose file does not exist.
+std::string RASTREL_MakeNumberedName(const std::string& folder, const char* base, const char* ext) {
+  char name[64];
+  for (int i = 0; i < 1000; ++i) {
+    std::snprintf(name, sizeof(name), "%s_%03d", base, i);
+    std::string path = folder + "/" + name + ext;
+    if (!exists(path)) return path;
+  }
+  return folder + "/" + base + "_999" + ext;
+}
+
+void RASTREL_SavePalette(unsigned) {
+  ImageDocument* doc = RASTREL_RequireImage();
+  if (!doc) return;
+  // The menu entry is greyed for images of more than 256 colours.
+  if (IMAGE_CountColors(doc) > 256) return;
+  if (RASTREL_SavePaletteName.empty()) {
+    HOST_Get()->SetWaitCursor(true);
+    RASTREL_SavePaletteName = RASTREL_MakeNumberedName(desktop_folder(), "Palette", ".GUIPal");
+    HOST_Get()->SetWaitCursor(false);
+  }
+  std::string path;
+  if (!RASTREL_Dialogs.pfSavePalette || !RASTREL_Dialogs.pfSavePalette(RASTREL_SavePaletteName.c_str(), &path))
+    return;
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) {
+    CMDLINE_Report(MSG_INVALID_FILE_HANDLE);
+    return;
+  }
+  const int failed = PALETTE_Write(doc, f);
+  // A short write is not success: say so rather than leave a truncated file unnoticed.
+  if ((std::fclose(f) != 0 || failed)) CMDLINE_ReportText("Error writing file.");
+}

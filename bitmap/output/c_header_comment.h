@@ -1,0 +1,30 @@
+// The comment box at the top of every generated C file and the include block after it.
+// Shared by the C bitmap writer (file kind 1) and the animated sprite and cursor output
+// (file kinds 6 and 7).
+#pragma once
+
+#include "bitmap/image/image.h"
+#include "bitmap/output/c_text_writer.h"
+
+enum {
+  CHEADER_KIND_BITMAP = 1,
+  CHEADER_KIND_SPRITE = 6,
+  CHEADER_KIND_CURSOR = 7,
+};
+
+#define CHEADER_MAKER "Tavrex"
+#define CHEADER_TAGLINE "Embedded graphics tools"
+#define CHEADER_WEB "www.tavrex.com"
+#define CHEADER_PRODUCT "Zentile-BitmapConvert"
+#define CHEADER_VERSION "5.46"
+
+// Writes the comment box and the include block. countText is the NumColors text of the
+// format (bitmaps) or the number of images (animated files); the dimensions are those of
+// doc. For kinds 6 and 7, duration is the total delay in milliseconds and usage (may be
+// null) the usage lines inserted before the closing line: it starts with "\r\n" and its
+// last line has no line end.
+void CHEADER_Write(CTextWriter* w, const char* identifier, const char* countText,
+                   const ImageDocument* doc, int fileKind, const char* usage, const char* duration);
+// One line of the box: text padded with blanks to 69 characters and closed with '*'
+// (longer texts stay unpadded), then "\r\n".
+void CHEADER_BoxLine(CTextWriter* w, const char* text);

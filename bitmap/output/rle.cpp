@@ -1,0 +1,114 @@
+// Run-length segmentation and the binary block form. The segmentation measures the run at
+// each block start; an absolute block ends before the first run of four or more equal
+// values, so a run of three only starts a run block where a block begins.
+#include "bitmap/output/rle.h"
+
+#include <bit>
+#include <cstring>
+#include <new>
+
+static const size_t kMaxKeys = static_cast<size_t>(IMAGE_MAX_PIXELS);
+
+static ColorValue key_colour(const ImageDocument* doc, uint32_t key) { return RLE_KeyColour(doc, key); }
+
+bool RLE_GetKeys(const RleSource* src, RleKeys* keys) {
+  const ImageDocument* doc = src->pDoc;
+  keys->NumKeys = 0;
+  if (doc->XSize <= 0 || doc->YSize <= 0) return false;
+  const uint64_t n = static_cast<uint64_t>(doc->XSize) * static_cast<uint64_t>(doc->YSize);
+  if (n > kMaxKeys) return false;
+  keys->pKeys.reset(new (std::nothrow) uint32_t[static_cast<size_t>(n)]);
+  if (!keys->pKeys) return false;
+  keys->NumKeys = static_cast<size_t>(n);
+  uint32_t* out = keys->pKeys.get();
+  const size_t width = static_cast<size_t>(doc->XSize);
+  for (int32_t y = 0; y < doc->YSize; ++y, out += width) {
+    const uint8_t* row = IMAGE_GetRow(doc, y);
+    if (doc->BitsPerPixel == 8) {
+      for (size_t x = 0; x < width; ++x) out[x] = row[x];
+    } else if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(out, row, 4 * width);
+    } else {
+      for (size_t x = 0; x < width; ++x) {
+        const uint8_t* p = row + 4 * x;
+        out[x] = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+      }
+    }
+    if (src->Variant == RLE_VARIANT_ALPHA)
+      for (size_t x = 0; x < width; ++x) out[x] = COLOR_Trans(key_colour(doc, out[x]));
+  }
+  return true;
+}
+
+size_t RLE_RunLength(const uint32_t* keys, size_t numKeys, size_t pos, size_t limit) {
+  const uint32_t v = keys[pos];
+  size_t end = numKeys - pos < limit ? numKeys : pos + limit;
+  size_t i = pos + 1;
+  while (i < end && keys[i] == v) ++i;
+  return i - pos;
+}
+
+RleBlock RLE_NextBlock(const uint32_t* keys, size_t numKeys, size_t pos) {
+  const size_t r = RLE_RunLength(keys, numKeys, pos, SIZE_MAX);
+  if (r >= 3) return {true, pos, r};
+  // The absolute block ends before the first position whose run is 4 or longer.
+  size_t n = 0;
+  while (pos + n < numKeys && n < RLE_MAX_ABSOLUTE) {
+    const size_t q = pos + n;
+    if (q + 3 < numKeys && keys[q] == keys[q + 1] && keys[q] == keys[q + 2] && keys[q] == keys[q + 3]) break;
+    ++n;
+  }
+  if (n <= 1) return {true, pos, 1};
+  return {false, pos, n};
+}
+
+static int value_bytes(RleVariant variant) {
+  return variant == RLE_VARIANT_16 ? 2 : variant == RLE_VARIANT_32 ? 4 : 1;
+}
+
+uint64_t RLE_BlockBytes(RleVariant variant, const RleBlock* block) {
+  const uint64_t count = block->Count;
+  if (block->IsRun) {
+    const uint64_t entries = (count + RLE_MAX_RUN_ENTRY - 1) / RLE_MAX_RUN_ENTRY;
+    return entries * static_cast<uint64_t>(1 + value_bytes(variant));
+  }
+  if (variant == RLE_VARIANT_4) return 2 + (count + 1) / 2;
+  return 2 + count * static_cast<uint64_t>(value_bytes(variant));
+}
+
+bool RLE_WriteBinary(OutWriter* w, const RleSource* src) {
+  RleKeys k;
+  if (!RLE_GetKeys(src, &k)) return false;
+  const uint32_t* keys = k.pKeys.get();
+  const size_t n = k.NumKeys;
+  uint8_t v[4];
+  for (size_t pos = 0; pos < n;) {
+    RleBlock b = RLE_NextBlock(keys, n, pos);
+    if (b.IsRun) {
+      int len = RLE_EncodeValue(src, keys[pos], v);
+      for (size_t left = b.Count; left;) {
+        size_t c = left > RLE_MAX_RUN_ENTRY ? RLE_MAX_RUN_ENTRY : left;
+        OUT_PutByte(w, static_cast<uint8_t>(c));
+        OUT_Write(w, v, static_cast<size_t>(len));
+        left -= c;
+      }
+    } else {
+      OUT_PutByte(w, 0);
+      OUT_PutByte(w, static_cast<uint8_t>(b.Count));
+      if (src->Variant == RLE_VARIANT_4) {
+        for (size_t i = 0; i < b.Count; i += 2) {
+          uint32_t hi = keys[pos + i] & 15;
+          uint32_t lo = i + 1 < b.Count ? keys[pos + i + 1] & 15 : 0;
+          OUT_PutByte(w, static_cast<uint8_t>(hi << 4 | lo));
+        }
+      } else {
+        for (size_t i = 0; i < b.Count; ++i) {
+          int len = RLE_EncodeValue(src, keys[pos + i], v);
+          OUT_Write(w, v, static_cast<size_t>(len));
+        }
+      }
+    }
+    pos += b.Count;
+  }
+  return !OUT_Failed(w);
+}
