@@ -10,8 +10,9 @@ build="$root/build-bench"
 out=${1:-"$build/c_writer_out"}
 runs=${2:-7}
 
-if ! command -v cmake >/dev/null || ! command -v ninja >/dev/null || ! command -v dd >/dev/null; then
-  sudo apt-get install -y cmake ninja-build coreutils build-essential libpng-dev
+if ! command -v cmake >/dev/null || ! command -v ninja >/dev/null || ! command -v c++ >/dev/null; then
+  if [ "$(id -u)" = 0 ]; then apt=apt-get; else apt="sudo apt-get"; fi
+  $apt install -y cmake ninja-build build-essential coreutils libpng-dev libfreetype-dev libfontconfig-dev
 fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target bitmap_output >/dev/null

@@ -1,5 +1,5 @@
 // Uncompressed pixel rows of generated C files. Pixels are formatted straight into the
-// text stage with table lookups rather than printf: a 2048 x 2048 image yields tens of
+// output buffer with table lookups rather than printf: a 2048 x 2048 image yields tens of
 // megabytes of text, and writing it should not take much longer than copying it.
 #include "bitmap/output/c_pixel_rows.h"
 

@@ -38,15 +38,6 @@ void CTEXT_Printf(CTextWriter* w, const char* format, ...) {
   CTEXT_Raw(w, buf, n);
 }
 
-void CTEXT_PiecePrintf(CTextWriter* w, const char* format, ...) {
-  char buf[CTEXT_MAX_PIECE + 1];
-  va_list args;
-  va_start(args, format);
-  size_t n = format_text(buf, format, args);
-  va_end(args);
-  CTEXT_Piece(w, buf, n);
-}
-
 const uint32_t* CTEXT_Hex4Table() {
   static const uint32_t* table = [] {
     static uint32_t t[65536];

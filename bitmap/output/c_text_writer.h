@@ -14,7 +14,6 @@
 enum {
   CTEXT_MAX_COLUMN = 254,
   CTEXT_WRAP_INDENT = 8,
-  CTEXT_STAGE_SIZE = OUT_BUFFER_SIZE,
   CTEXT_MAX_PIECE = 1024,  // longest piece or raw text handed over in one call
   CTEXT_OVERHANG = 16,     // bytes past a piece that the word-wide formatters may touch
 };
@@ -45,11 +44,10 @@ inline void CTEXT_Piece(CTextWriter* w, const char* text, size_t len) {
   CTEXT_Raw(w, text, len);
   w->Column += static_cast<int>(len);
 }
-inline void CTEXT_PieceStr(CTextWriter* w, const char* text) { CTEXT_Piece(w, text, std::strlen(text)); }
 
-// Hot loops format straight into the stage through a cursor that holds the write position
-// and the column in locals: CTEXT_Begin makes room for `need` bytes (at most
-// CTEXT_STAGE_SIZE / 2), CTEXT_CursorPiece applies the wrapping rule for a piece of len
+// Hot loops format straight into the output buffer through a cursor that holds the write
+// position and the column in locals: CTEXT_Begin makes room for `need` bytes (at most
+// OUT_BUFFER_SIZE / 2), CTEXT_CursorPiece applies the wrapping rule for a piece of len
 // bytes and returns where to write it, the caller advances p past the piece, and
 // CTEXT_End hands position and column back.
 struct CTextCursor {
@@ -59,7 +57,7 @@ struct CTextCursor {
 inline CTextCursor CTEXT_Begin(CTextWriter* w, size_t need) {
   OutWriter* out = w->pOut;
   need += CTEXT_OVERHANG;
-  if (CTEXT_STAGE_SIZE - out->NumBytes < need) OUT_Drain(out);
+  if (OUT_BUFFER_SIZE - out->NumBytes < need) OUT_Drain(out);
   return {reinterpret_cast<char*>(out->aBuffer) + out->NumBytes, w->Column};
 }
 inline void CTEXT_End(CTextWriter* w, CTextCursor c) {
@@ -80,8 +78,6 @@ constexpr size_t CTEXT_PieceRoom(size_t len) { return len + 2 + CTEXT_WRAP_INDEN
 
 // printf-style raw text (at most CTEXT_MAX_PIECE characters after formatting).
 void CTEXT_Printf(CTextWriter* w, const char* format, ...) __attribute__((format(printf, 2, 3)));
-// printf-style piece through the line wrapping.
-void CTEXT_PiecePrintf(CTextWriter* w, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 // Formatting helpers for hot loops: write into p and return the end.
 extern const char CTEXT_aHex[256][2];  // upper-case hex digits of each byte value
@@ -93,10 +89,6 @@ inline char* CTEXT_PutHex4(char* p, uint32_t v) { return CTEXT_PutHex2(CTEXT_Put
 inline char* CTEXT_PutHex8(char* p, uint32_t v) { return CTEXT_PutHex4(CTEXT_PutHex4(p, v >> 16), v); }
 // Four hex digits of each 16-bit value, in memory order (built on first use).
 const uint32_t* CTEXT_Hex4Table();
-inline char* CTEXT_PutHex4Fast(char* p, const uint32_t* table, uint32_t v) {
-  std::memcpy(p, &table[v & 0xFFFF], 4);
-  return p + 4;
-}
 // "0xAB, " for a byte (6 characters; writes 8 bytes).
 inline char* CTEXT_PutByteItem(char* p, uint32_t byte) {
   if constexpr (std::endian::native == std::endian::little) {

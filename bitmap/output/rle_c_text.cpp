@@ -1,7 +1,7 @@
 // C text form of the run-length stream: one line per block with a comment naming its
 // pixel count and the position of its first pixel, then the stream's end byte and a
-// trailer that closes the array and counts the bytes. Formatted straight into the text
-// stage like the uncompressed rows.
+// trailer that closes the array and counts the bytes. Formatted straight into the output
+// buffer like the uncompressed rows.
 #include <cstdio>
 #include <cstring>
 
