@@ -29,5 +29,7 @@ enum { JPEG_CHUNK_SIZE = 4096 };
 int JPEG_Decode(JPEG_DataFunc pfData, void* pContext, ImageDocument** ppDoc);
 // The same over a buffer in memory.
 int JPEG_DecodeMemory(const uint8_t* pData, size_t size, ImageDocument** ppDoc);
+// Reads the markers up to the frame header and gives the frame size (0 or a failure).
+int JPEG_GetSize(const uint8_t* pData, size_t size, uint32_t* pWidth, uint32_t* pHeight);
 
 ImageDocument* IMAGE_ReadJPEG(const char* path);

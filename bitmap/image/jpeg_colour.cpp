@@ -6,54 +6,46 @@
 
 namespace {
 
-struct ColourTables {
-  int32_t RedCr[256];
-  int32_t BlueCb[256];
-  int32_t GreenCr[256];
-  int32_t GreenCb[256];
-  uint8_t Clamp[256 * 3];  // Clamp[256 + v] is v limited to 0..255
-  ColourTables() {
-    for (int i = 0; i < 256; ++i) {
-      const int32_t x = i - 128;
-      RedCr[i] = (91881 * x + 32768) >> 16;    // 1.40200
-      BlueCb[i] = (116130 * x + 32768) >> 16;  // 1.77200
-      GreenCr[i] = -46802 * x;                 // 0.71414
-      GreenCb[i] = -22554 * x + 32768;         // 0.34414, with the rounding term
-    }
-    for (int i = 0; i < 256 * 3; ++i) Clamp[i] = static_cast<uint8_t>(i < 256 ? 0 : i < 512 ? i - 256 : 255);
-  }
-};
+inline uint8_t clamp255(int32_t v) { return static_cast<uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v); }
 
-const ColourTables s_tables;
+// One row: the conversion is plain arithmetic so that it vectorises. The constants are
+// 1.40200, 0.34414, 0.71414 and 1.77200 in units of 1/65536.
+template <int Shift>
+inline void convert_row(const uint8_t* py, const uint8_t* pcb, const uint8_t* pcr, uint8_t* dst, uint32_t width) {
+  for (uint32_t x = 0; x < width; ++x) {
+    const int32_t y = py[x];
+    const int32_t cb = pcb[x >> Shift] - 128;
+    const int32_t cr = pcr[x >> Shift] - 128;
+    dst[4 * x + 0] = clamp255(y + ((91881 * cr + 32768) >> 16));
+    dst[4 * x + 1] = clamp255(y + ((-22554 * cb + 32768 - 46802 * cr) >> 16));
+    dst[4 * x + 2] = clamp255(y + ((116130 * cb + 32768) >> 16));
+    dst[4 * x + 3] = 0;
+  }
+}
 
 }  // namespace
 
+__attribute__((target_clones("avx2", "default")))
 void jpeg_output_rows(JpegDecoder* d, uint32_t y0, uint32_t count) {
   const uint32_t width = d->Width;
-  const uint8_t* clamp = s_tables.Clamp + 256;
   const JpegComponent& luma = d->Comp[0];
   for (uint32_t r = 0; r < count; ++r) {
     uint8_t* dst = IMAGE_GetRow(d->pDoc, static_cast<int32_t>(y0 + r));
     const uint8_t* py = luma.pPlane + r * luma.PlaneStride;
     if (d->Mode == JPEG_MODE_GREY) {
-      for (uint32_t x = 0; x < width; ++x, dst += 4) {
-        dst[0] = dst[1] = dst[2] = py[x];
-        dst[3] = 0;
+      for (uint32_t x = 0; x < width; ++x) {
+        dst[4 * x] = dst[4 * x + 1] = dst[4 * x + 2] = py[x];
+        dst[4 * x + 3] = 0;
       }
       continue;
     }
+    // Chroma is replicated: each sample serves Hmax x Vmax luma samples.
     const uint32_t cr = r / d->Vmax;
     const uint8_t* pcb = d->Comp[1].pPlane + cr * d->Comp[1].PlaneStride;
     const uint8_t* pcr = d->Comp[2].pPlane + cr * d->Comp[2].PlaneStride;
-    const int shift = d->Hmax == 2 ? 1 : 0;
-    for (uint32_t x = 0; x < width; ++x, dst += 4) {
-      const int y = py[x];
-      const int cb = pcb[x >> shift];
-      const int crv = pcr[x >> shift];
-      dst[0] = clamp[y + s_tables.RedCr[crv]];
-      dst[1] = clamp[y + ((s_tables.GreenCb[cb] + s_tables.GreenCr[crv]) >> 16)];
-      dst[2] = clamp[y + s_tables.BlueCb[cb]];
-      dst[3] = 0;
-    }
+    if (d->Hmax == 2)
+      convert_row<1>(py, pcb, pcr, dst, width);
+    else
+      convert_row<0>(py, pcb, pcr, dst, width);
   }
 }

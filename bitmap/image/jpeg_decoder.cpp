@@ -344,3 +344,19 @@ int JPEG_DecodeMemory(const uint8_t* pData, size_t size, ImageDocument** ppDoc) 
   MemorySource src = {pData, size};
   return JPEG_Decode(memory_data, &src, ppDoc);
 }
+
+int JPEG_GetSize(const uint8_t* pData, size_t size, uint32_t* pWidth, uint32_t* pHeight) {
+  *pWidth = *pHeight = 0;
+  MemorySource src = {pData, size};
+  auto* d = static_cast<JpegDecoder*>(std::calloc(1, sizeof(JpegDecoder)));
+  if (!d) return JPEG_ENOMEM;
+  d->pfData = memory_data;
+  d->pContext = &src;
+  const int status = read_header(d);
+  if (!status) {
+    *pWidth = d->Width;
+    *pHeight = d->Height;
+  }
+  std::free(d);
+  return status;
+}

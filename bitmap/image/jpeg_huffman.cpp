@@ -5,6 +5,28 @@
 
 #include "bitmap/image/jpeg_internal.h"
 
+// Canonical codes of up to 9 bits with their magnitude bits resolved in one lookup.
+static void build_fast_ac(JpegHuffTable* t) {
+  std::memset(t->FastAc, 0, sizeof(t->FastAc));
+  int32_t code = 0;
+  int index = 0;
+  for (int len = 1; len <= 9; ++len) {
+    for (int i = 0; i < t->Counts[len]; ++i, ++code, ++index) {
+      if (code >= (1 << len)) return;  // an overfull table has no further valid codes
+      const int rs = t->Symbols[index];
+      const int run = rs >> 4, size = rs & 15;
+      if (!size || len + size > 9) continue;
+      const int first = code << (9 - len);
+      for (int j = 0; j < (1 << (9 - len)); ++j) {
+        const int bits = (first + j) >> (9 - len - size) & ((1 << size) - 1);
+        const int value = bits < (1 << (size - 1)) ? bits - (1 << size) + 1 : bits;
+        t->FastAc[first + j] = static_cast<int16_t>(value * 256 + run * 16 + len + size);
+      }
+    }
+    code <<= 1;
+  }
+}
+
 int jpeg_build_huffman(JpegHuffTable* t) {
   std::memset(t->Lookup, 0, sizeof(t->Lookup));
   int32_t code = 0;
@@ -34,6 +56,7 @@ int jpeg_build_huffman(JpegHuffTable* t) {
     code = (code + n) << 1;
   }
   t->MaxCode[17] = 0x7FFFFFFF;
+  build_fast_ac(t);
   return valid;
 }
 
@@ -128,6 +151,17 @@ int jpeg_decode_block(JpegDecoder* d, JpegComponent* c, int16_t* coefs) {
   coefs[0] = static_cast<int16_t>(c->DcPred);
   int last = 0;
   for (int k = 1; k < 64; ++k) {
+    if (d->NumBits < 16) fill_bits(d);
+    const int fast = ac->FastAc[d->Bits >> 55];
+    if (fast) {
+      const int used = fast & 15;
+      d->Bits <<= used;
+      d->NumBits -= used;
+      k += (fast >> 4) & 15;
+      last = k;
+      coefs[JPEG_ZigZag[k]] = static_cast<int16_t>(fast >> 8);
+      continue;
+    }
     const int rs = decode_symbol(d, ac);
     const int r = rs >> 4;
     s = rs & 15;

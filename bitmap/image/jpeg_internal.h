@@ -26,6 +26,9 @@ struct JpegHuffTable {
   uint16_t Lookup[256];
   int32_t MaxCode[18];    // largest code of each length, -1 when none; [17] sentinel
   int32_t ValOffset[17];  // index of the first symbol of a length minus its first code
+  // AC tables: for the next 9 bits, a code and its magnitude bits that fit in them as
+  // (value << 8) | (run << 4) | bits used; 0 when they do not fit.
+  int16_t FastAc[512];
 };
 
 struct JpegComponent {
