@@ -34,12 +34,20 @@ echo "== Peak memory (KB)"
 echo "true-colour size $((4000 * 3000 * 4 / 1024)) KB"
 
 echo "== Other jobs vs ImageMagick, median of 5"
-hyperfine --runs 5 \
+hyperfine --runs 5 --export-json other.json \
   "$RASTREL photo.bmp -reducecolors16 -saveasout16.bmp,2 -exit" \
   "convert photo.bmp -dither None -colors 16 BMP3:out_im16.bmp" \
   "$RASTREL photo.bmp -scale1000,750 -saveasscaled.bmp,2 -exit" \
   "convert photo.bmp -filter Box -resize 1000x750! BMP3:scaled_im.bmp" \
   "identify -format %k photo.bmp"
+
+echo "== Medians (s)"
+python3 - best.json other.json <<'PY'
+import json, statistics, sys
+for path in sys.argv[1:]:
+    for r in json.load(open(path))["results"]:
+        print("%8.3f  %s" % (statistics.median(r["times"]), r["command"]))
+PY
 
 echo "== Core operations (median of 5, ms)"
 ./bench_core photo.bmp 5
