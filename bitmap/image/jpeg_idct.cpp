@@ -81,9 +81,8 @@ static inline __attribute__((always_inline)) void idct8(const Lanes* v, Lanes* o
   out[4] = (tmp13 - tmp0 + round) >> shift;
 }
 
-// Built for AVX2 where the processor has it; the generic build gives the same values.
-__attribute__((target_clones("avx2", "default")))
-void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
+static inline __attribute__((always_inline)) void idct_block(const int16_t* in, const uint16_t* q, int lastK,
+                                                              uint8_t* out, size_t stride) {
   if (lastK == 0) {
     // Only the DC term: both passes reduce to a rounding shift.
     const int32_t dc = static_cast<int32_t>(in[0]) * q[0];
@@ -116,4 +115,20 @@ void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* o
     v = v > 255 ? 255 : v;
     for (int r = 0; r < 8; ++r) out[r * stride + k] = static_cast<uint8_t>(v[r]);
   }
+}
+
+// Built twice: for AVX2 where the processor has it, and generic; both give the same values.
+__attribute__((target("avx2"))) static void idct_avx2(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out,
+                                                      size_t stride) {
+  idct_block(in, q, lastK, out, stride);
+}
+
+static void idct_generic(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
+  idct_block(in, q, lastK, out, stride);
+}
+
+int jpeg_use_avx2 = __builtin_cpu_supports("avx2");
+
+void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
+  (jpeg_use_avx2 ? idct_avx2 : idct_generic)(in, q, lastK, out, stride);
 }
