@@ -1,5 +1,6 @@
 // GIF block parser and LZW decoder (GIF89a specification, appendix F). Works on the whole
 // file in memory; every read checks the bytes left first.
+#include <algorithm>
 #include <cstring>
 
 #include "bitmap/image/gif.h"
@@ -108,6 +109,10 @@ int decode_image_data(GifFrame* f, GifCursor* c, ImageDocument* doc) {
   const int fw = f->Width, fh = f->Height;
   if (fw == 0 || fh == 0) return GIF_OK;
   RowWalker rows = {0, (f->Flags & 0x40) ? 1 : 0, fh};
+  // Rows below the screen are never seen: decoding ends once every row that lands in the
+  // document is done, so a huge frame on a small screen cannot keep the decoder busy.
+  int rowsLeft = f->Top < doc->YSize && f->Left < doc->XSize ? std::min(fh, doc->YSize - f->Top) : 0;
+  if (rowsLeft == 0) return GIF_OK;
   int x = 0;
   uint8_t* dst = nullptr;
   const int y0 = f->Top;
@@ -160,6 +165,7 @@ int decode_image_data(GifFrame* f, GifCursor* c, ImageDocument* doc) {
     if (dst && px < doc->XSize) dst[px] = static_cast<uint8_t>(pixel);
     if (++x == fw) {
       x = 0;
+      if (dst && --rowsLeft == 0) return GIF_OK;
       if (!next_row(&rows)) return GIF_OK;
       dst = row_ptr(rows.Row);
     }

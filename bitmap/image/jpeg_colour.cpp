@@ -11,7 +11,7 @@ inline uint8_t clamp255(int32_t v) { return static_cast<uint8_t>(v < 0 ? 0 : v >
 // One row: the conversion is plain arithmetic so that it vectorises. The constants are
 // 1.40200, 0.34414, 0.71414 and 1.77200 in units of 1/65536.
 template <int Shift>
-inline void convert_row(const uint8_t* py, const uint8_t* pcb, const uint8_t* pcr, uint8_t* dst, uint32_t width) {
+inline __attribute__((always_inline)) void convert_row(const uint8_t* py, const uint8_t* pcb, const uint8_t* pcr, uint8_t* dst, uint32_t width) {
   for (uint32_t x = 0; x < width; ++x) {
     const int32_t y = py[x];
     const int32_t cb = pcb[x >> Shift] - 128;
@@ -25,8 +25,7 @@ inline void convert_row(const uint8_t* py, const uint8_t* pcb, const uint8_t* pc
 
 }  // namespace
 
-__attribute__((target_clones("avx2", "default")))
-void jpeg_output_rows(JpegDecoder* d, uint32_t y0, uint32_t count) {
+static inline __attribute__((always_inline)) void output_rows(JpegDecoder* d, uint32_t y0, uint32_t count) {
   const uint32_t width = d->Width;
   const JpegComponent& luma = d->Comp[0];
   for (uint32_t r = 0; r < count; ++r) {
@@ -48,4 +47,15 @@ void jpeg_output_rows(JpegDecoder* d, uint32_t y0, uint32_t count) {
     else
       convert_row<0>(py, pcb, pcr, dst, width);
   }
+}
+
+// Built twice: for AVX2 where the processor has it, and generic; both give the same values.
+__attribute__((target("avx2"))) static void output_rows_avx2(JpegDecoder* d, uint32_t y0, uint32_t count) {
+  output_rows(d, y0, count);
+}
+
+static void output_rows_generic(JpegDecoder* d, uint32_t y0, uint32_t count) { output_rows(d, y0, count); }
+
+void jpeg_output_rows(JpegDecoder* d, uint32_t y0, uint32_t count) {
+  (jpeg_use_avx2 ? output_rows_avx2 : output_rows_generic)(d, y0, count);
 }

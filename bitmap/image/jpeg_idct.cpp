@@ -38,7 +38,8 @@ typedef uint16_t LanesU16 __attribute__((vector_size(16)));
 
 // One 8-point inverse transform on 8 lanes at once (the even and odd parts of the
 // reference decoder); v[k] holds input k of every lane.
-static inline void idct8(const Lanes* v, Lanes* out, int shift, Lanes round) {
+static inline __attribute__((always_inline)) void idct8(const Lanes* v, Lanes* out, int shift) {
+  const Lanes round = Lanes{} + (1 << (shift - 1));
   Lanes z2 = v[2], z3 = v[6];
   Lanes z1 = (z2 + z3) * FIX_0_541196100;
   Lanes tmp2 = z1 + z3 * (-FIX_1_847759065);
@@ -80,9 +81,8 @@ static inline void idct8(const Lanes* v, Lanes* out, int shift, Lanes round) {
   out[4] = (tmp13 - tmp0 + round) >> shift;
 }
 
-// Built for AVX2 where the processor has it; the generic build gives the same values.
-__attribute__((target_clones("avx2", "default")))
-void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
+static inline __attribute__((always_inline)) void idct_block(const int16_t* in, const uint16_t* q, int lastK,
+                                                              uint8_t* out, size_t stride) {
   if (lastK == 0) {
     // Only the DC term: both passes reduce to a rounding shift.
     const int32_t dc = static_cast<int32_t>(in[0]) * q[0];
@@ -100,7 +100,7 @@ void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* o
     rows[k] = __builtin_convertvector(c, Lanes) * __builtin_convertvector(m, Lanes);
   }
   Lanes pass1[8];
-  idct8(rows, pass1, CONST_BITS - PASS1_BITS, Lanes{} + (1 << (CONST_BITS - PASS1_BITS - 1)));
+  idct8(rows, pass1, CONST_BITS - PASS1_BITS);
   // Transpose so that pass 2 runs the 8 rows side by side.
   int32_t t[64];
   for (int r = 0; r < 8; ++r)
@@ -108,11 +108,27 @@ void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* o
   for (int x = 0; x < 8; ++x) std::memcpy(&cols[x], t + 8 * x, sizeof(Lanes));
   Lanes result[8];
   const int n = CONST_BITS + PASS1_BITS + 3;
-  idct8(cols, result, n, Lanes{} + (1 << (n - 1)));
+  idct8(cols, result, n);
   for (int k = 0; k < 8; ++k) {
     Lanes v = result[k] + 128;
     v = v < 0 ? 0 : v;
     v = v > 255 ? 255 : v;
     for (int r = 0; r < 8; ++r) out[r * stride + k] = static_cast<uint8_t>(v[r]);
   }
+}
+
+// Built twice: for AVX2 where the processor has it, and generic; both give the same values.
+__attribute__((target("avx2"))) static void idct_avx2(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out,
+                                                      size_t stride) {
+  idct_block(in, q, lastK, out, stride);
+}
+
+static void idct_generic(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
+  idct_block(in, q, lastK, out, stride);
+}
+
+int jpeg_use_avx2 = __builtin_cpu_supports("avx2");
+
+void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
+  (jpeg_use_avx2 ? idct_avx2 : idct_generic)(in, q, lastK, out, stride);
 }

@@ -499,3 +499,25 @@ TEST(GifReader, Warnings) {
   EXPECT_EQ(host.Host.Warnings, (std::vector<std::string>{"Image could not be read", "File too long"}));
   EXPECT_EQ(host.Host.WaitCursorOn, 0);
 }
+
+// A frame far larger than the screen: decoding stops after the rows the screen shows,
+// before the (here missing) rest of the data.
+TEST(Gif, HugeFrameOnASmallScreenStopsAtTheScreen) {
+  GifSpec s = one_frame(3, 2);
+  s.Frames[0].W = 5;
+  s.Frames[0].H = 1000;
+  s.Frames[0].Pixels.assign(5 * 1000, 1);
+  auto file = gif_build(s);
+  file.resize(file.size() / 2);  // cut the data: rows beyond the screen are never needed
+  auto d = decode(file);
+  ASSERT_EQ(d.Status, GIF_OK);
+  EXPECT_EQ(IMAGE_GetIndex(d.Frame.pImage, 2, 1), 1u);
+  IMAGE_Free(d.Frame.pImage);
+  // A frame entirely right of the screen shows nothing.
+  GifSpec off = one_frame(3, 2);
+  off.Frames[0].Left = 3;
+  auto e = decode(gif_build(off));
+  ASSERT_EQ(e.Status, GIF_OK);
+  EXPECT_EQ(IMAGE_GetIndex(e.Frame.pImage, 2, 1), 0u);
+  IMAGE_Free(e.Frame.pImage);
+}

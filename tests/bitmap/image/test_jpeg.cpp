@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 
 #include "bitmap/image/jpeg.h"
+#include "bitmap/image/jpeg_internal.h"
 #include "reader_test_util.h"
 
 namespace {
@@ -131,6 +132,16 @@ const char* kCorpusAccepted[] = {
 
 TEST(Jpeg, CorpusMatchesDjpeg) {
   for (const char* name : kCorpusAccepted) expect_same_as_djpeg(TestData(std::string("corpus/jpeg/") + name));
+}
+
+// The generic builds of the transform and colour conversion, whatever the processor.
+TEST(Jpeg, GenericBuildMatchesDjpeg) {
+  const int saved = jpeg_use_avx2;
+  jpeg_use_avx2 = 0;
+  for (const char* name : {"libjpeg-turbo/testimgfst100.jpg", "go/video-001.q50.422.jpeg", "go/video-001.q50.440.progressive.jpeg",
+                           "libjpeg-turbo/testimggray.jpg", "jpeg-decoder/benches/tower.jpg"})
+    expect_same_as_djpeg(TestData(std::string("corpus/jpeg/") + name));
+  jpeg_use_avx2 = saved;
 }
 
 // Images made here with cjpeg and jpegtran cover each sampling mode, restart intervals,
