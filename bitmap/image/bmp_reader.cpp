@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bitmap/image/byte_order.h"
 #include "bitmap/image/image.h"
 
 namespace {
@@ -14,9 +15,6 @@ namespace {
 const uint32_t FILE_HEADER_SIZE = 14;
 const uint32_t BMP_MAGIC = 0x4D42;
 const size_t READ_CHUNK = 1 << 20;
-
-uint32_t get_u16(const uint8_t* p) { return p[0] | (p[1] << 8); }
-uint32_t get_u32(const uint8_t* p) { return get_u16(p) | (get_u16(p + 2) << 16); }
 
 // Reads up to `limit` bytes after the file header; returns false on a read error.
 bool read_rest(FILE* f, uint64_t limit, std::vector<uint8_t>* block) {
@@ -43,13 +41,13 @@ ImageDocument* IMAGE_ReadBMP(const char* path) {
     IMAGE_Warning("File too short (truncated ?)");
     return nullptr;
   }
-  if (get_u16(header) != BMP_MAGIC) {
+  if (IMAGE_LoadU16(header) != BMP_MAGIC) {
     std::fclose(f);
     IMAGE_Warning("Illegal file header !");
     return nullptr;
   }
-  const uint32_t bfSize = get_u32(header + 2);
-  const uint32_t bfOffBits = get_u32(header + 10);
+  const uint32_t bfSize = IMAGE_LoadU32(header + 2);
+  const uint32_t bfOffBits = IMAGE_LoadU32(header + 10);
   // A regular file is read to its end, also when bfSize is too small (it often is);
   // other streams stop at bfSize.
   uint64_t limit = bfSize > FILE_HEADER_SIZE ? bfSize - FILE_HEADER_SIZE : 0;

@@ -3,21 +3,9 @@
 // or 24/32 bits for true colour. Alpha is written as a standard alpha (255 opaque).
 #include <cstring>
 
+#include "bitmap/image/byte_order.h"
 #include "bitmap/image/dib_write.h"
 
-namespace {
-
-void put_u16(uint8_t* p, uint32_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-}
-
-void put_u32(uint8_t* p, uint32_t v) {
-  put_u16(p, v);
-  put_u16(p + 2, v >> 16);
-}
-
-}  // namespace
 
 int IMAGE_GetDIBBitCount(const ImageDocument* doc) {
   if (!doc) return 0;
@@ -47,12 +35,12 @@ size_t IMAGE_GetDIBSize(const ImageDocument* doc) {
 
 void IMAGE_WriteDIBHeader(const ImageDocument* doc, uint8_t* dest) {
   std::memset(dest, 0, IMAGE_DIB_HEADER_SIZE);
-  put_u32(dest + 0, IMAGE_DIB_HEADER_SIZE);
-  put_u32(dest + 4, static_cast<uint32_t>(doc->XSize));
-  put_u32(dest + 8, static_cast<uint32_t>(doc->YSize));
-  put_u16(dest + 12, 1);
-  put_u16(dest + 14, static_cast<uint32_t>(IMAGE_GetDIBBitCount(doc)));
-  put_u32(dest + 32, static_cast<uint32_t>(doc->NumColors));
+  IMAGE_StoreU32(dest + 0, IMAGE_DIB_HEADER_SIZE);
+  IMAGE_StoreU32(dest + 4, static_cast<uint32_t>(doc->XSize));
+  IMAGE_StoreU32(dest + 8, static_cast<uint32_t>(doc->YSize));
+  IMAGE_StoreU16(dest + 12, 1);
+  IMAGE_StoreU16(dest + 14, static_cast<uint32_t>(IMAGE_GetDIBBitCount(doc)));
+  IMAGE_StoreU32(dest + 32, static_cast<uint32_t>(doc->NumColors));
   uint8_t* p = dest + IMAGE_DIB_HEADER_SIZE;
   // The transparency byte of palette entries is not part of the exchange format.
   for (int32_t i = 0; i < doc->NumColors; ++i, p += 4) {

@@ -5,21 +5,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "bitmap/image/byte_order.h"
+
 namespace {
 
-void put_u16(uint8_t* p, uint32_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-}
-
-void put_u32(uint8_t* p, uint32_t v) {
-  put_u16(p, v);
-  put_u16(p + 2, v >> 16);
-}
-
-int32_t get_s32(const uint8_t* p) {
-  return static_cast<int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24));
-}
+int32_t get_s32(const uint8_t* p) { return static_cast<int32_t>(IMAGE_LoadU32(p)); }
 
 // Storage row of image row y: bottom-up unless the header says top-down.
 int32_t storage_row(const ImageDocument* doc, int32_t y) {
@@ -48,13 +38,13 @@ ImageDocument* IMAGE_Create(int32_t xSize, int32_t ySize, int32_t numColors) {
   doc->NumColors = numColors;
   doc->BitsPerPixel = bpp;
   uint8_t* h = doc->pInfo;
-  put_u32(h + 0, IMAGE_DIB_HEADER_SIZE);
-  put_u32(h + 4, static_cast<uint32_t>(xSize));
-  put_u32(h + 8, static_cast<uint32_t>(ySize));
-  put_u16(h + 12, 1);
-  put_u16(h + 14, static_cast<uint32_t>(bpp));
-  put_u32(h + 20, static_cast<uint32_t>(bitsSize));
-  put_u32(h + 32, static_cast<uint32_t>(numColors));
+  IMAGE_StoreU32(h + 0, IMAGE_DIB_HEADER_SIZE);
+  IMAGE_StoreU32(h + 4, static_cast<uint32_t>(xSize));
+  IMAGE_StoreU32(h + 8, static_cast<uint32_t>(ySize));
+  IMAGE_StoreU16(h + 12, 1);
+  IMAGE_StoreU16(h + 14, static_cast<uint32_t>(bpp));
+  IMAGE_StoreU32(h + 20, static_cast<uint32_t>(bitsSize));
+  IMAGE_StoreU32(h + 32, static_cast<uint32_t>(numColors));
   return doc;
 }
 
@@ -96,7 +86,7 @@ void IMAGE_SetIndex(ImageDocument* doc, int32_t x, int32_t y, uint32_t value) {
     row[x] = static_cast<uint8_t>(value);
     return;
   }
-  put_u32(row + 4 * static_cast<size_t>(x), value);
+  IMAGE_StoreU32(row + 4 * static_cast<size_t>(x), value);
 }
 
 ColorValue IMAGE_GetColor(const ImageDocument* doc, int32_t x, int32_t y) {
