@@ -164,3 +164,13 @@ FontMetrics FONTOUT_FileMetrics(FontDoc* doc, bool requireEA) {
   m.CHeight &= 0xFFFF;
   return m;
 }
+
+void FONTOUT_WritePlane(FontOutput* out, const FontDoc* doc, unsigned code, const FontSaveOptions& o,
+                        bool frame) {
+  FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
+  std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
+  for (int y = 0; y < g.Rows; ++y) {
+    FONTOUT_PackRow(doc, code, y, o, frame, row.data());
+    FONTOUT_Write(out, row.data(), static_cast<size_t>(g.BytesPerLine));
+  }
+}

@@ -45,5 +45,8 @@ FontCharGeometry FONTOUT_Geometry(const FontDoc* doc, unsigned code, const FontS
 // plane (1 where the pixel is -1); otherwise negative values count as 0.
 void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOptions& o,
                      bool frame, uint8_t* out);
+// Writes every packed row of one glyph plane (pixels, or the frame plane).
+void FONTOUT_WritePlane(FontOutput* out, const FontDoc* doc, unsigned code, const FontSaveOptions& o,
+                        bool frame);
 // Baseline, lowercase and capital height as written (each modulo 65536).
 FontMetrics FONTOUT_FileMetrics(FontDoc* doc, bool requireEA);

@@ -6,16 +6,6 @@
 
 #include "font/model/font_message.h"
 
-static void write_plane(FontOutput* out, const FontDoc* doc, unsigned code,
-                        const FontSaveOptions& o, bool frame) {
-  FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
-  std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
-  for (int y = 0; y < g.Rows; ++y) {
-    FONTOUT_PackRow(doc, code, y, o, frame, row.data());
-    FONTOUT_Write(out, row.data(), static_cast<size_t>(g.BytesPerLine));
-  }
-}
-
 int SIF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
   FONT_PrepareForSaving(doc);
   FontRangeList ranges = FONT_BuildRangeList(doc);
@@ -66,8 +56,8 @@ int SIF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
     }
   for (const FontRange& r : ranges.aRange)
     for (unsigned c = r.First; c <= r.Last; ++c) {
-      write_plane(&out, doc, c, o, false);
-      if (framed) write_plane(&out, doc, c, o, true);
+      FONTOUT_WritePlane(&out, doc, c, o, false);
+      if (framed) FONTOUT_WritePlane(&out, doc, c, o, true);
     }
   FONTOUT_Flush(&out);
   return 0;

@@ -14,16 +14,6 @@ static uint32_t record_size(const FontDoc* doc, unsigned code, const FontSaveOpt
   return (bytes + 12) & 0xFFFF;
 }
 
-static void write_plane(FontOutput* out, const FontDoc* doc, unsigned code,
-                        const FontSaveOptions& o, bool frame) {
-  FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
-  std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
-  for (int y = 0; y < g.Rows; ++y) {
-    FONTOUT_PackRow(doc, code, y, o, frame, row.data());
-    FONTOUT_Write(out, row.data(), static_cast<size_t>(g.BytesPerLine));
-  }
-}
-
 int XBF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
   FONT_PrepareForSaving(doc);
   FontMetrics m = FONTOUT_FileMetrics(doc, false);
@@ -72,8 +62,8 @@ int XBF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
         FONTOUT_U16(&out, static_cast<unsigned>((doc->Baseline - ch.TopAboveBaseline) * o.MagY));
         FONTOUT_U16(&out, static_cast<unsigned>(g.BytesPerLine));
       }
-      write_plane(&out, doc, c, o, false);
-      if (doc->Type == FONT_TYPE_EXT_FRM) write_plane(&out, doc, c, o, true);
+      FONTOUT_WritePlane(&out, doc, c, o, false);
+      if (doc->Type == FONT_TYPE_EXT_FRM) FONTOUT_WritePlane(&out, doc, c, o, true);
     }
   FONTOUT_Write(&out, "XBF", 3);
   FONTOUT_U8(&out, static_cast<unsigned>(doc->Type));
