@@ -17,6 +17,7 @@ namespace {
 enum { FILE_TYPE_C = 1, FILE_TYPE_BMP = 2, FILE_TYPE_STREAM = 3, FILE_TYPE_GIF = 4 };
 enum { FNAME_CAPACITY = 260 };
 
+const char kWriteError[] = "Error writing file.";
 const char* const kDefaultExt[] = {"", "c", "bmp", "dta", "gif"};
 
 // Largest palette a palette format can hold (0 for direct-colour formats).
@@ -67,15 +68,17 @@ int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request)
   } else {
     if (fileType == FILE_TYPE_C) {
       ok = CBITMAP_Save(f, doc, request, path, RASTREL_Options.UseARGB != 0) == 0;
+      // A refused identifier has been reported; a failed write has not.
+      if (!ok && std::ferror(f)) CMDLINE_ReportText(kWriteError);
     } else {
       static OutWriter writer;
       OUT_Init(&writer, f);
       ok = BMP_Write(doc, &writer) && OUT_Flush(&writer);
-      if (!ok) CMDLINE_ReportText("Error writing file.");
+      if (!ok) CMDLINE_ReportText(kWriteError);
     }
     if (std::fclose(f) != 0 && ok) {
       ok = 0;
-      CMDLINE_ReportText("Error writing file.");
+      CMDLINE_ReportText(kWriteError);
     }
     IMAGE_SetFileName(path);
     if (fileType != FILE_TYPE_C && fileType != FILE_TYPE_STREAM) RECENT_Add(&RASTREL_RecentFiles, path);

@@ -1,8 +1,16 @@
 // The readers the bitmap converter opens files with, by file type.
 #include "bitmap/app/image_readers.h"
 
+#include "bitmap/image/gif.h"
 #include "bitmap/image/image.h"
+#include "bitmap/image/jpeg.h"
+#include "bitmap/image/png_reader.h"
+#include "bitmap/image/sbmp.h"
 
 void RASTREL_RegisterReaders() {
   IMAGE_SetReader(IMAGE_TYPE_BMP, IMAGE_ReadBMP);
+  IMAGE_SetReader(IMAGE_TYPE_SBMP, IMAGE_ReadSBMP);
+  IMAGE_SetReader(IMAGE_TYPE_GIF, IMAGE_ReadGIF);
+  IMAGE_SetReader(IMAGE_TYPE_PNG, IMAGE_ReadPNG);
+  IMAGE_SetReader(IMAGE_TYPE_JPEG, IMAGE_ReadJPEG);
 }

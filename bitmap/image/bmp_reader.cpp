@@ -2,6 +2,8 @@
 // it to the DIB parser. Memory is bounded by the real file length, never by the sizes
 // the header claims; a file shorter than its bfSize is decoded with zeros for the
 // missing bytes after a warning.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <vector>
 
@@ -9,19 +11,22 @@
 
 namespace {
 
-enum { FILE_HEADER_SIZE = 14, BMP_MAGIC = 0x4D42, READ_CHUNK = 1 << 20 };
+const uint32_t FILE_HEADER_SIZE = 14;
+const uint32_t BMP_MAGIC = 0x4D42;
+const size_t READ_CHUNK = 1 << 20;
 
 uint32_t get_u16(const uint8_t* p) { return p[0] | (p[1] << 8); }
 uint32_t get_u32(const uint8_t* p) { return get_u16(p) | (get_u16(p + 2) << 16); }
 
-// Reads everything after the file header; returns false on a read error.
-bool read_rest(FILE* f, std::vector<uint8_t>* block) {
+// Reads up to `limit` bytes after the file header; returns false on a read error.
+bool read_rest(FILE* f, uint64_t limit, std::vector<uint8_t>* block) {
   size_t used = 0;
-  for (;;) {
-    block->resize(used + READ_CHUNK);
-    const size_t n = std::fread(block->data() + used, 1, READ_CHUNK, f);
+  while (used < limit) {
+    const size_t want = limit - used < READ_CHUNK ? static_cast<size_t>(limit - used) : READ_CHUNK;
+    block->resize(used + want);
+    const size_t n = std::fread(block->data() + used, 1, want, f);
     used += n;
-    if (n < READ_CHUNK) break;
+    if (n < want) break;
   }
   block->resize(used);
   return !std::ferror(f);
@@ -45,8 +50,14 @@ ImageDocument* IMAGE_ReadBMP(const char* path) {
   }
   const uint32_t bfSize = get_u32(header + 2);
   const uint32_t bfOffBits = get_u32(header + 10);
+  // A regular file is read to its end, also when bfSize is too small (it often is);
+  // other streams stop at bfSize.
+  uint64_t limit = bfSize > FILE_HEADER_SIZE ? bfSize - FILE_HEADER_SIZE : 0;
+  struct stat st;
+  if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode))
+    limit = static_cast<uint64_t>(st.st_size) > FILE_HEADER_SIZE ? static_cast<uint64_t>(st.st_size) - FILE_HEADER_SIZE : 0;
   std::vector<uint8_t> block;
-  const bool ok = read_rest(f, &block);
+  const bool ok = read_rest(f, limit, &block);
   std::fclose(f);
   if (!ok) return nullptr;
 

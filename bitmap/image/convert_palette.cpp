@@ -10,7 +10,7 @@ ImageDocument* IMAGE_ConvertToPalette(int numColors, ImageDocument* doc, const C
     IMAGE_Warning("Internal error : pBitmapOrg == NULL");
     return nullptr;
   }
-  if (!table || table->NumEntries < 1 || numColors < 1 || numColors > 256) return doc;
+  if (!table || table->NumEntries < 1 || table->NumEntries > 256 || numColors < 1 || numColors > 256) return doc;
   ImageDocument* out = IMAGE_Create(doc->XSize, doc->YSize, numColors);
   if (!out) return doc;
   const int32_t w = doc->XSize, h = doc->YSize;

@@ -35,7 +35,7 @@ void DIB_CopyRange(const DibBytes& b, uint64_t offset, uint8_t* dest, size_t siz
 
 // The header fields the decoders use, whatever header version they came from.
 struct DibInfo {
-  uint32_t HeaderSize;   // 12 (OS/2 core header), 16..64 or 40 and larger
+  uint32_t HeaderSize;   // 12 (OS/2 core header) or 16 and more
   int32_t Width;
   int32_t Height;        // negative: rows stored top-down
   uint32_t BitCount;
@@ -46,12 +46,12 @@ struct DibInfo {
   bool HasMasks;         // the three colour masks were found
 };
 
-// Outcome of one decoder: null text on success paths is not used; every decoder sets
-// pText to its progress text on success or its failure text on failure.
+// Outcome of one decoder: its progress text on success or its failure text, and an
+// optional non-fatal warning.
 struct DibResult {
   int Status;            // IMAGE_DIB_OK or IMAGE_DIB_E*
   const char* pText;
-  const char* pWarning;  // non-fatal warning, or null
+  const char* pWarning;  // or null
 };
 
 // Decoders write into a document created with the right size and palette.

@@ -284,7 +284,8 @@ int IMAGE_ParseDIB(const uint8_t* pInfo, size_t size, const uint8_t* pBits, size
     return IMAGE_DIB_ETOOLARGE;
   }
 
-  // Palette, then (40-byte headers with bit fields) the three masks, then the bits.
+  // Palette, then (headers shorter than 52 bytes with bit fields) the three masks, then
+  // the bits.
   const bool core = info.HeaderSize == CORE_HEADER_SIZE;
   const uint64_t entrySize = core ? 3 : 4;
   uint64_t offset = info.HeaderSize;

@@ -2,6 +2,7 @@
 // entries wins. The linear scan defines the answer; NearestSearch returns the same
 // answer with a few distance computations per lookup, building each cell's candidate
 // list the first time a colour falls into it.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -31,6 +32,12 @@ inline int axis_max(int v, int lo, int hi) {
   return d * d;
 }
 
+// A cell's candidate with its smallest possible distance to the cell.
+struct Candidate {
+  int32_t MinDist;
+  int32_t Index;
+};
+
 }  // namespace
 
 struct NearestSearch {
@@ -39,7 +46,7 @@ struct NearestSearch {
   uint8_t aRed[256], aGreen[256], aBlue[256];
   int32_t aCellStart[kNumCells];  // -1: not built yet
   uint8_t aCellCount[kNumCells];  // number of candidates minus one
-  uint8_t* pCandidates;
+  Candidate* pCandidates;
   int32_t NumCandidates;
   int32_t Capacity;
 };
@@ -91,15 +98,18 @@ static bool build_cell(NearestSearch* s, int cell) {
     if (mx < minMax) minMax = mx;
   }
   if (s->Capacity - s->NumCandidates < 256) {
-    const int32_t cap = s->Capacity ? s->Capacity * 2 : 64 * 1024;
-    void* p = std::realloc(s->pCandidates, static_cast<size_t>(cap));
+    const int32_t cap = s->Capacity ? s->Capacity * 2 : 16 * 1024;
+    void* p = std::realloc(s->pCandidates, static_cast<size_t>(cap) * sizeof(Candidate));
     if (!p) return false;
-    s->pCandidates = static_cast<uint8_t*>(p);
+    s->pCandidates = static_cast<Candidate*>(p);
     s->Capacity = cap;
   }
   const int32_t start = s->NumCandidates;
   for (int i = 0; i < s->NumEntries; ++i)
-    if (aMin[i] <= minMax) s->pCandidates[s->NumCandidates++] = static_cast<uint8_t>(i);
+    if (aMin[i] <= minMax) s->pCandidates[s->NumCandidates++] = {aMin[i], i};
+  // Nearest bound first, so a lookup stops once no later candidate can come closer.
+  std::stable_sort(s->pCandidates + start, s->pCandidates + s->NumCandidates,
+                   [](const Candidate& a, const Candidate& b) { return a.MinDist < b.MinDist; });
   s->aCellStart[cell] = start;
   s->aCellCount[cell] = static_cast<uint8_t>(s->NumCandidates - start - 1);
   return true;
@@ -113,14 +123,17 @@ int NEAREST_Find(NearestSearch* s, ColorValue color) {
     const ColorTable t = {s->NumEntries, s->aColor};
     return IMAGE_FindNearestColor(color, &t);
   }
-  const uint8_t* c = s->pCandidates + s->aCellStart[cell];
+  const Candidate* c = s->pCandidates + s->aCellStart[cell];
   const int n = s->aCellCount[cell] + 1;
-  int best = c[0];
+  int best = c[0].Index;
   int bestDist = distance(color, s->aColor[best]);
-  for (int k = 1; k < n && bestDist != 0; ++k) {
-    const int i = c[k];
+  // Candidates come by their bound, not by index: ties go to the lower index. A
+  // candidate whose bound exceeds the best distance cannot be closer or tie, and
+  // neither can any after it.
+  for (int k = 1; k < n && c[k].MinDist <= bestDist; ++k) {
+    const int i = c[k].Index;
     const int d = distance(color, s->aColor[i]);
-    if (d < bestDist) {
+    if (d < bestDist || (d == bestDist && i < best)) {
       bestDist = d;
       best = i;
     }

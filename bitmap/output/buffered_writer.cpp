@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-static void drain(OutWriter* w) {
+void OUT_Drain(OutWriter* w) {
   if (w->NumBytes && !w->Failed) {
     if (std::fwrite(w->aBuffer, 1, w->NumBytes, w->pFile) != w->NumBytes) w->Failed = true;
     else w->NumWritten += w->NumBytes;
@@ -22,7 +22,7 @@ void OUT_Write(OutWriter* w, const void* data, size_t size) {
   if (w->Failed) return;
   const auto* p = static_cast<const uint8_t*>(data);
   while (size) {
-    if (w->NumBytes == OUT_BUFFER_SIZE) drain(w);
+    if (w->NumBytes == OUT_BUFFER_SIZE) OUT_Drain(w);
     size_t n = OUT_BUFFER_SIZE - w->NumBytes;
     if (n > size) n = size;
     std::memcpy(w->aBuffer + w->NumBytes, p, n);
@@ -33,7 +33,7 @@ void OUT_Write(OutWriter* w, const void* data, size_t size) {
 }
 
 void OUT_PutByte(OutWriter* w, uint8_t byte) {
-  if (w->NumBytes == OUT_BUFFER_SIZE) drain(w);
+  if (w->NumBytes == OUT_BUFFER_SIZE) OUT_Drain(w);
   w->aBuffer[w->NumBytes++] = byte;
 }
 
@@ -50,7 +50,7 @@ void OUT_PutU32(OutWriter* w, uint32_t value) {
 void OUT_Puts(OutWriter* w, const char* text) { OUT_Write(w, text, std::strlen(text)); }
 
 bool OUT_Flush(OutWriter* w) {
-  drain(w);
+  OUT_Drain(w);
   if (!w->Failed && std::fflush(w->pFile) != 0) w->Failed = true;
   return !w->Failed;
 }

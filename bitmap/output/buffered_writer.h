@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 
-enum { OUT_BUFFER_SIZE = 64 * 1024 };
+// A multiple of the page size, so the C library hands full buffers to the system unsplit.
+enum { OUT_BUFFER_SIZE = 256 * 1024 };
 
 struct OutWriter {
   FILE* pFile;
@@ -22,6 +23,9 @@ void OUT_PutByte(OutWriter* w, uint8_t byte);
 void OUT_PutU16(OutWriter* w, uint32_t value);  // little-endian
 void OUT_PutU32(OutWriter* w, uint32_t value);  // little-endian
 void OUT_Puts(OutWriter* w, const char* text);
+// Hands the buffered bytes to the file (without flushing the file); writers that format
+// straight into aBuffer call it when the buffer is full.
+void OUT_Drain(OutWriter* w);
 // Writes the buffer to the file; returns false when any write failed.
 bool OUT_Flush(OutWriter* w);
 inline bool OUT_Failed(const OutWriter* w) { return w->Failed; }

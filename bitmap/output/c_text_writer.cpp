@@ -19,18 +19,9 @@ const char CTEXT_aHex[256][2] = {
 void CTEXT_Init(CTextWriter* w, OutWriter* out) {
   w->pOut = out;
   w->Column = 0;
-  w->Used = 0;
 }
 
-void CTEXT_Drain(CTextWriter* w) {
-  if (w->Used) OUT_Write(w->pOut, w->aStage, w->Used);
-  w->Used = 0;
-}
-
-bool CTEXT_Flush(CTextWriter* w) {
-  CTEXT_Drain(w);
-  return OUT_Flush(w->pOut);
-}
+bool CTEXT_Flush(CTextWriter* w) { return OUT_Flush(w->pOut); }
 
 static size_t format_text(char* buf, const char* format, va_list args) {
   int n = std::vsnprintf(buf, CTEXT_MAX_PIECE + 1, format, args);
@@ -47,13 +38,28 @@ void CTEXT_Printf(CTextWriter* w, const char* format, ...) {
   CTEXT_Raw(w, buf, n);
 }
 
-void CTEXT_PiecePrintf(CTextWriter* w, const char* format, ...) {
-  char buf[CTEXT_MAX_PIECE + 1];
-  va_list args;
-  va_start(args, format);
-  size_t n = format_text(buf, format, args);
-  va_end(args);
-  CTEXT_Piece(w, buf, n);
+const uint32_t* CTEXT_Hex4Table() {
+  static const uint32_t* table = [] {
+    static uint32_t t[65536];
+    for (uint32_t v = 0; v < 65536; ++v) {
+      char c[4] = {CTEXT_aHex[v >> 8][0], CTEXT_aHex[v >> 8][1], CTEXT_aHex[v & 255][0], CTEXT_aHex[v & 255][1]};
+      std::memcpy(&t[v], c, 4);
+    }
+    return t;
+  }();
+  return table;
+}
+
+char* CTEXT_PutDecMin(char* p, uint64_t v, int minDigits) {
+  char tmp[20];
+  int n = 0;
+  do {
+    tmp[n++] = static_cast<char>('0' + v % 10);
+    v /= 10;
+  } while (v);
+  while (n < minDigits && n < 20) tmp[n++] = '0';
+  while (n) *p++ = tmp[--n];
+  return p;
 }
 
 char* CTEXT_PutDec(char* p, uint64_t v) {

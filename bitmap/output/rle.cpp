@@ -3,32 +3,39 @@
 // values, so a run of three only starts a run block where a block begins.
 #include "bitmap/output/rle.h"
 
+#include <bit>
+#include <cstring>
+#include <new>
+
 static const size_t kMaxKeys = static_cast<size_t>(IMAGE_MAX_PIXELS);
 
-static ColorValue key_colour(const ImageDocument* doc, uint32_t key) {
-  return doc->NumColors ? IMAGE_GetPalColor(doc, static_cast<int32_t>(key & 0xFF)) : key;
-}
+static ColorValue key_colour(const ImageDocument* doc, uint32_t key) { return RLE_KeyColour(doc, key); }
 
-bool RLE_GetKeys(const RleSource* src, std::vector<uint32_t>* keys) {
+bool RLE_GetKeys(const RleSource* src, RleKeys* keys) {
   const ImageDocument* doc = src->pDoc;
+  keys->NumKeys = 0;
   if (doc->XSize <= 0 || doc->YSize <= 0) return false;
   const uint64_t n = static_cast<uint64_t>(doc->XSize) * static_cast<uint64_t>(doc->YSize);
   if (n > kMaxKeys) return false;
-  keys->resize(static_cast<size_t>(n));
-  uint32_t* out = keys->data();
-  for (int32_t y = 0; y < doc->YSize; ++y) {
+  keys->pKeys.reset(new (std::nothrow) uint32_t[static_cast<size_t>(n)]);
+  if (!keys->pKeys) return false;
+  keys->NumKeys = static_cast<size_t>(n);
+  uint32_t* out = keys->pKeys.get();
+  const size_t width = static_cast<size_t>(doc->XSize);
+  for (int32_t y = 0; y < doc->YSize; ++y, out += width) {
     const uint8_t* row = IMAGE_GetRow(doc, y);
-    for (int32_t x = 0; x < doc->XSize; ++x) {
-      uint32_t raw;
-      if (doc->BitsPerPixel == 8) {
-        raw = row[x];
-      } else {
-        const uint8_t* p = row + 4 * static_cast<size_t>(x);
-        raw = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+    if (doc->BitsPerPixel == 8) {
+      for (size_t x = 0; x < width; ++x) out[x] = row[x];
+    } else if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(out, row, 4 * width);
+    } else {
+      for (size_t x = 0; x < width; ++x) {
+        const uint8_t* p = row + 4 * x;
+        out[x] = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
       }
-      if (src->Variant == RLE_VARIANT_ALPHA) raw = COLOR_Trans(key_colour(doc, raw));
-      *out++ = raw;
     }
+    if (src->Variant == RLE_VARIANT_ALPHA)
+      for (size_t x = 0; x < width; ++x) out[x] = COLOR_Trans(key_colour(doc, out[x]));
   }
   return true;
 }
@@ -44,37 +51,15 @@ size_t RLE_RunLength(const uint32_t* keys, size_t numKeys, size_t pos, size_t li
 RleBlock RLE_NextBlock(const uint32_t* keys, size_t numKeys, size_t pos) {
   const size_t r = RLE_RunLength(keys, numKeys, pos, SIZE_MAX);
   if (r >= 3) return {true, pos, r};
+  // The absolute block ends before the first position whose run is 4 or longer.
   size_t n = 0;
-  while (pos + n < numKeys && n < RLE_MAX_ABSOLUTE && RLE_RunLength(keys, numKeys, pos + n, 4) <= 3) ++n;
+  while (pos + n < numKeys && n < RLE_MAX_ABSOLUTE) {
+    const size_t q = pos + n;
+    if (q + 3 < numKeys && keys[q] == keys[q + 1] && keys[q] == keys[q + 2] && keys[q] == keys[q + 3]) break;
+    ++n;
+  }
   if (n <= 1) return {true, pos, 1};
   return {false, pos, n};
-}
-
-int RLE_EncodeValue(const RleSource* src, uint32_t key, uint8_t* out) {
-  switch (src->Variant) {
-    case RLE_VARIANT_4:
-      out[0] = static_cast<uint8_t>(key & 15);
-      return 1;
-    case RLE_VARIANT_8:
-    case RLE_VARIANT_ALPHA:
-      out[0] = static_cast<uint8_t>(key);
-      return 1;
-    case RLE_VARIANT_16: {
-      uint32_t v = src->pFormat16->pfColor2Index(key_colour(src->pDoc, key));
-      out[0] = static_cast<uint8_t>(v);
-      out[1] = static_cast<uint8_t>(v >> 8);
-      return 2;
-    }
-    case RLE_VARIANT_32: {
-      ColorValue c = key_colour(src->pDoc, key);
-      out[0] = static_cast<uint8_t>(COLOR_Red(c));
-      out[1] = static_cast<uint8_t>(COLOR_Green(c));
-      out[2] = static_cast<uint8_t>(COLOR_Blue(c));
-      out[3] = static_cast<uint8_t>(COLOR_Trans(c));
-      return 4;
-    }
-  }
-  return 0;
 }
 
 static int value_bytes(RleVariant variant) {
@@ -92,12 +77,13 @@ uint64_t RLE_BlockBytes(RleVariant variant, const RleBlock* block) {
 }
 
 bool RLE_WriteBinary(OutWriter* w, const RleSource* src) {
-  std::vector<uint32_t> keys;
-  if (!RLE_GetKeys(src, &keys)) return false;
-  const size_t n = keys.size();
+  RleKeys k;
+  if (!RLE_GetKeys(src, &k)) return false;
+  const uint32_t* keys = k.pKeys.get();
+  const size_t n = k.NumKeys;
   uint8_t v[4];
   for (size_t pos = 0; pos < n;) {
-    RleBlock b = RLE_NextBlock(keys.data(), n, pos);
+    RleBlock b = RLE_NextBlock(keys, n, pos);
     if (b.IsRun) {
       int len = RLE_EncodeValue(src, keys[pos], v);
       for (size_t left = b.Count; left;) {

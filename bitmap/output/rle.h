@@ -6,7 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "bitmap/image/image.h"
 #include "bitmap/output/buffered_writer.h"
@@ -32,16 +32,48 @@ struct RleSource {
 
 // Values compared for runs, in pixel order: the palette index (RLE4, RLE8), the
 // transparency byte of the pixel colour (alpha), the raw pixel value (RLE16, RLE32).
-// Returns false when the document is too large to hold them in memory.
-bool RLE_GetKeys(const RleSource* src, std::vector<uint32_t>* keys);
+struct RleKeys {
+  std::unique_ptr<uint32_t[]> pKeys;
+  size_t NumKeys;
+};
+// Returns false when the document is too large or the keys do not fit in memory.
+bool RLE_GetKeys(const RleSource* src, RleKeys* keys);
 // Number of equal keys from pos onwards (across row ends), at least 1, at most limit.
 size_t RLE_RunLength(const uint32_t* keys, size_t numKeys, size_t pos, size_t limit);
 // The block that starts at pos (pos < numKeys).
 RleBlock RLE_NextBlock(const uint32_t* keys, size_t numKeys, size_t pos);
 
+// Colour of a key of RLE16 and RLE32: the raw value, palette resolved.
+inline ColorValue RLE_KeyColour(const ImageDocument* doc, uint32_t key) {
+  return doc->NumColors ? IMAGE_GetPalColor(doc, static_cast<int32_t>(key & 0xFF)) : key;
+}
+
 // Encoded bytes of one pixel value (key): 1 (RLE4, RLE8, alpha), 2 (RLE16, low byte first)
 // or 4 (RLE32: red, green, blue, transparency byte). Returns the number of bytes.
-int RLE_EncodeValue(const RleSource* src, uint32_t key, uint8_t* out);
+inline int RLE_EncodeValue(const RleSource* src, uint32_t key, uint8_t* out) {
+  switch (src->Variant) {
+    case RLE_VARIANT_4:
+      out[0] = static_cast<uint8_t>(key & 15);
+      return 1;
+    case RLE_VARIANT_16: {
+      const uint32_t v = src->pFormat16->pfColor2Index(RLE_KeyColour(src->pDoc, key));
+      out[0] = static_cast<uint8_t>(v);
+      out[1] = static_cast<uint8_t>(v >> 8);
+      return 2;
+    }
+    case RLE_VARIANT_32: {
+      const ColorValue c = RLE_KeyColour(src->pDoc, key);
+      out[0] = static_cast<uint8_t>(COLOR_Red(c));
+      out[1] = static_cast<uint8_t>(COLOR_Green(c));
+      out[2] = static_cast<uint8_t>(COLOR_Blue(c));
+      out[3] = static_cast<uint8_t>(COLOR_Trans(c));
+      return 4;
+    }
+    default:  // RLE8, alpha
+      out[0] = static_cast<uint8_t>(key);
+      return 1;
+  }
+}
 // Bytes a block occupies in the stream.
 uint64_t RLE_BlockBytes(RleVariant variant, const RleBlock* block);
 

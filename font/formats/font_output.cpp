@@ -95,14 +95,49 @@ FontCharGeometry FONTOUT_Geometry(const FontDoc* doc, unsigned code, const FontS
   return g;
 }
 
+// Plane bytes hold the first pixel in the low bits; files want it in the high bits.
+static const uint8_t* reverse_table(int bpp) {
+  static uint8_t tables[3][256];
+  static bool built;
+  if (!built) {
+    for (int v = 0; v < 256; ++v) {
+      uint8_t r1 = 0, r2 = 0, r4 = 0;
+      for (int i = 0; i < 8; ++i)
+        if (v & (1 << i)) r1 = static_cast<uint8_t>(r1 | (0x80 >> i));
+      for (int i = 0; i < 4; ++i) r2 = static_cast<uint8_t>(r2 | (((v >> (2 * i)) & 3) << (6 - 2 * i)));
+      r4 = static_cast<uint8_t>((v & 15) << 4 | v >> 4);
+      tables[0][v] = r1;
+      tables[1][v] = r2;
+      tables[2][v] = r4;
+    }
+    built = true;
+  }
+  return tables[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)];
+}
+
 void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOptions& o,
                      bool frame, uint8_t* out) {
   FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
   const int bpp = frame ? 1 : FONT_BitsPerPixel(doc->Type);
   std::memset(out, 0, static_cast<size_t>(g.BytesPerLine));
   if (!bpp) return;
-  const int perByte = 8 / bpp;
+  const FontChar& c = doc->aChar[code];
   const int sy = y / o.MagY;
+  if (o.MagX == 1 && FONT_BitsPerPixel(doc->Type) == bpp) {
+    // Unmagnified rows are the plane's rows with the pixel order reversed per byte.
+    const uint8_t* plane = frame ? c.pFrame : c.pPixels;
+    const size_t bpl = static_cast<size_t>(FONT_BytesPerLine(doc->Type, c.Width));
+    const size_t start = static_cast<size_t>(sy) * bpl;
+    if (!plane || !bpl || start + bpl > c.PlaneSize) return;
+    const uint8_t* rev = reverse_table(bpp);
+    const uint8_t* row = plane + start;
+    // A frame bit hides the ink bit under it (such a pixel reads as -1).
+    const uint8_t* hide = !frame && c.pFrame ? c.pFrame + start : nullptr;
+    for (size_t i = 0; i < bpl && i < static_cast<size_t>(g.BytesPerLine); ++i)
+      out[i] = rev[hide ? row[i] & ~hide[i] & 0xFF : row[i]];
+    return;
+  }
+  const int perByte = 8 / bpp;
   for (int x = 0; x < g.Width; ++x) {
     int v = FONT_GetPixel(doc, code, x / o.MagX, sy);
     if (frame)

@@ -159,10 +159,8 @@ int XBF_Parse(const uint8_t* data, size_t size, int type, FontDoc** result) {
         status = XBF_ERR_TRUNCATED;
         break;
       }
-      if (static_cast<int>(y) > H) {
-        status = XBF_ERR_TOO_TALL;
-        break;
-      }
+      // Glyphs taller than the font are kept: hinted box-drawing and bracket pieces
+      // reach a row beyond the cell, and files this program writes must read back.
       width = static_cast<int>(w);
       rows = static_cast<int>(y);
       bpl = static_cast<int>(b);

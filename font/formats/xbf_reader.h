@@ -12,7 +12,6 @@ enum {
   XBF_ERR_NO_TYPE,    // too short, or detection gave no answer and nobody chose a type
   XBF_ERR_MAGIC,
   XBF_ERR_TRUNCATED,  // a read past the end of the data
-  XBF_ERR_TOO_TALL,   // a glyph taller than the font
   XBF_ERR_RECORD,     // a record whose rows cannot hold its width, or too much pixel data
   XBF_ERR_MEMORY,
 };

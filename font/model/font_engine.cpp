@@ -9,6 +9,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <unordered_set>
 
@@ -21,7 +22,23 @@ static FT_Library s_library;
 static bool s_familiesLoaded;
 static std::unordered_set<std::string> s_families;
 
+// FreeType and fontconfig keep process-wide state; both are released at exit.
+static void release_engine() {
+  if (s_library) FT_Done_FreeType(s_library);
+  s_library = nullptr;
+  FcFini();
+}
+
+static void register_release() {
+  static bool registered;
+  if (!registered) {
+    registered = true;
+    std::atexit(release_engine);
+  }
+}
+
 static FT_Library library() {
+  register_release();
   if (!s_library && FT_Init_FreeType(&s_library) != 0) s_library = nullptr;
   return s_library;
 }
@@ -29,6 +46,7 @@ static FT_Library library() {
 static void load_families() {
   if (s_familiesLoaded) return;
   s_familiesLoaded = true;
+  register_release();
   FcPattern* pattern = FcPatternCreate();
   FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
   FcFontSet* set = FcFontList(nullptr, pattern, objects);

@@ -83,6 +83,38 @@ int glyph_grey(const EngineGlyph& g, int x, int y, bool grey65) {
 
 int clip_surface(int v) { return v < 0 ? 0 : (v > SURFACE_SIZE ? SURFACE_SIZE : v); }
 
+// Direct writer into a freshly allocated (zeroed) pixel plane; x and y are in range.
+struct PlaneWriter {
+  uint8_t* pPlane;
+  size_t BytesPerLine;
+  int Bpp;
+  int PerByte;
+  explicit PlaneWriter(FontDoc* doc, unsigned code) {
+    const FontChar& c = doc->aChar[code];
+    Bpp = FONT_BitsPerPixel(doc->Type);
+    PerByte = Bpp ? 8 / Bpp : 1;
+    BytesPerLine = static_cast<size_t>(FONT_BytesPerLine(doc->Type, c.Width));
+    pPlane = c.PlaneSize ? c.pPixels : nullptr;
+  }
+  void Put(int x, int y, int v) {
+    uint8_t& b = pPlane[static_cast<size_t>(y) * BytesPerLine + static_cast<size_t>(x / PerByte)];
+    b = static_cast<uint8_t>(b | (v << ((x % PerByte) * Bpp)));
+  }
+};
+
+// Grey-to-value for one type as a table (rebuilt when the type or the gamma option changes).
+const uint8_t* grey_table(int type) {
+  static uint8_t table[256];
+  static int tableType = -1;
+  static bool tableGamma;
+  if (type != tableType || tableGamma != s_options.EnableGamma) {
+    for (int v = 0; v < 256; ++v) table[v] = static_cast<uint8_t>(FONTGEN_GreyToValue(type, v));
+    tableType = type;
+    tableGamma = s_options.EnableGamma;
+  }
+  return table;
+}
+
 // Parses the 'cmap' table into the document's segment arrays; false: no Unicode map.
 bool read_cmap(FontDoc* doc, const std::vector<uint8_t>& t) {
   auto u16 = [&](size_t off, unsigned* v) {
@@ -237,12 +269,13 @@ void render_internal(FontDoc* doc, unsigned code) {
         }
       }
   }
-  if (!FONT_AllocPlanes(doc, code, o.W, o.H)) return;
+  if (!FONT_AllocPlanes(doc, code, o.W, o.H) || !doc->aChar[code].pPixels) return;
+  PlaneWriter plane(doc, code);
   for (int y = 0; y < o.H; ++y)
     for (int x = 0; x < o.W; ++x) {
       int v = s_acc[bestV][bestH][y][x];
       if (doc->Type == FONT_TYPE_AA2) v /= 4;
-      if (v) FONT_SetPixel(doc, code, x, y, v);
+      if (v) plane.Put(x, y, v);
     }
 }
 
@@ -251,7 +284,9 @@ void render_standard(FontDoc* doc, unsigned code) {
   EngineGlyph g = ENGINE_RenderGlyph(doc->pFace->pFont, draw_code(doc, code), mode);
   int w = clip_surface(g.Advance);
   int h = clip_surface(doc->pFace->CellHeight);
-  if (!FONT_AllocPlanes(doc, code, w, h)) return;
+  if (!FONT_AllocPlanes(doc, code, w, h) || !doc->aChar[code].pPixels) return;
+  PlaneWriter plane(doc, code);
+  const uint8_t* toValue = grey_table(doc->Type);
   const int top = doc->pFace->Ascent - g.Top;
   for (int gy = 0; gy < g.Rows; ++gy) {
     int y = top + gy;
@@ -260,7 +295,7 @@ void render_standard(FontDoc* doc, unsigned code) {
       int x = g.Left + gx;
       if (x < 0 || x >= w) continue;
       int grey = glyph_grey(g, gx, gy, false);
-      if (grey != 255) FONT_SetPixel(doc, code, x, y, FONTGEN_GreyToValue(doc->Type, grey));
+      if (grey != 255) plane.Put(x, y, toValue[grey]);
     }
   }
 }
@@ -284,12 +319,13 @@ void render_extended(FontDoc* doc, unsigned code) {
   int w = bbw + 2 * off, h = bbh + 2 * off;
   c.GlyphHeight = h;
   if (framed) c.CursorDist += 2;
-  if (!FONT_AllocPlanes(doc, code, w, h)) return;
-  if (blank) return;
+  if (!FONT_AllocPlanes(doc, code, w, h) || blank || !doc->aChar[code].pPixels) return;
+  PlaneWriter plane(doc, code);
+  const uint8_t* toValue = grey_table(doc->Type);
   for (int y = 0; y < h && y < SURFACE_SIZE; ++y)
     for (int x = 0; x < w && x < SURFACE_SIZE; ++x) {
       int v = glyph_grey(g, x - off, y - off, grey);
-      if (v != 255) FONT_SetPixel(doc, code, x, y, FONTGEN_GreyToValue(doc->Type, v));
+      if (v != 255) plane.Put(x, y, toValue[v]);
     }
   if (framed) FONT_ComputeFrame(doc, code);
 }

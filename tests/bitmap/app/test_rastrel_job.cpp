@@ -48,21 +48,23 @@ TEST_F(Job, SaveArgumentErrorsGiveTheirExitCodes) {
   struct Case {
     std::string Arg;
     int Message;
+    std::string Text;
   } cases[] = {
-      {"-saveaslogo.c,1,8,0", 13}, {"-saveaslogo.c,1,1", 11},  {"-saveaslogo.c,5", 10},
-      {"-saveaslogo.c;1", 9},      {"-saveaslogo.c,1,3", 1},   {"-saveaslogo.c,1,4,2", 12},
-      {"-saveaslogo.c,1,4,", 14},  {"-saveas", 6},
+      {"-saveaslogo.c,1,8,0", 13, "Parameter NOPALETTE must be set to 1."},
+      {"-saveaslogo.c,1,1", 11, "FORMAT does not match image."},
+      {"-saveaslogo.c,5", 10, "Illegal TYPE parameter."},
+      {"-saveaslogo.c;1", 9, "Invalid separator."},
+      {"-saveaslogo.c,1,3", 1, "Illegal FORMAT parameter."},
+      {"-saveaslogo.c,1,4,2", 12, "Illegal NOPALETTE parameter."},
+      {"-saveaslogo.c,1,4,", 14, "Parameter NOPALETTE is invalid."},
+      {"-saveas", 6, "String missing."},
   };
-  const char* texts[] = {
-      "Illegal FORMAT parameter.",  nullptr, nullptr, nullptr, nullptr, nullptr, "String missing.", nullptr, nullptr,
-      "Invalid separator.",         "Illegal TYPE parameter.", "FORMAT does not match image.",
-      "Illegal NOPALETTE parameter.", "Parameter NOPALETTE must be set to 1.", "Parameter NOPALETTE is invalid."};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Arg);
     std::filesystem::remove(work + "/Rastrel.log");
     ProcessResult r = Run({"logo.bmp", c.Arg, "-exit"});
     EXPECT_EQ(r.ExitCode, c.Message + 1);
-    EXPECT_EQ(File("Rastrel.log"), texts[c.Message]);
+    EXPECT_EQ(File("Rastrel.log"), c.Text);
     EXPECT_FALSE(Exists("logo.c"));
     EXPECT_TRUE(r.Err.empty()) << r.Err;
   }
@@ -76,6 +78,17 @@ TEST_F(Job, LaterErrorsDecideAndTheJobGoesOn) {
   EXPECT_EQ(File("Rastrel.log"), "FORMAT does not match image.Illegal TYPE parameter.");
   EXPECT_TRUE(Exists("b.c"));
   EXPECT_FALSE(Exists("a.c"));
+}
+
+TEST_F(Job, WriteErrorsAreReported) {
+  std::filesystem::create_symlink("/dev/full", work + "/full.c");
+  std::filesystem::create_symlink("/dev/full", work + "/full.bmp");
+  ProcessResult r = Run({"logo.bmp", "-saveasfull.c,1,5", "-exit"});
+  EXPECT_EQ(r.ExitCode, 1);
+  EXPECT_EQ(File("Rastrel.log"), "Error writing file.");
+  r = Run({"logo.bmp", "-saveasfull.bmp,2", "-exit"});
+  EXPECT_EQ(r.ExitCode, 1);
+  EXPECT_EQ(File("Rastrel.log"), "Error writing file.");
 }
 
 TEST_F(Job, SavingWithoutAnImage) {

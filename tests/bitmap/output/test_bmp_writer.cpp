@@ -112,3 +112,31 @@ TEST(BmpWriter, DocumentWithoutABmpFormIsRefused) {
   doc->NumColors = 4;
   IMAGE_Free(doc);
 }
+
+// BMP in, BMP out: every good suite file and a V5 alpha file keep their pixels.
+TEST(BmpWriter, SuiteFilesSurviveARoundTrip) {
+  const std::string dir = std::string(VORIX_TEST_DATA_DIR) + "/corpus/";
+  for (const char* name : {"bmpsuite/g/pal1.bmp", "bmpsuite/g/pal4rle.bmp", "bmpsuite/g/pal8os2.bmp",
+                           "bmpsuite/g/pal8w125.bmp", "bmpsuite/g/rgb16-565.bmp", "bmpsuite/g/rgb24.bmp",
+                           "bmpsuite/g/rgb32bf.bmp", "bmp-paintnet/basn6a08.bmp"}) {
+    ImageDocument* doc = IMAGE_ReadBMP((dir + name).c_str());
+    ASSERT_NE(doc, nullptr) << name;
+    const std::string path = temp_path("suite.bmp");
+    ASSERT_TRUE(write_bmp(doc, path)) << name;
+    ImageDocument* back = IMAGE_ReadBMP(path.c_str());
+    std::remove(path.c_str());
+    ASSERT_NE(back, nullptr) << name;
+    EXPECT_EQ(back->NumColors, doc->NumColors) << name;
+    EXPECT_EQ(back->HasAlpha, doc->HasAlpha) << name;
+    bool same = back->XSize == doc->XSize && back->YSize == doc->YSize;
+    for (int y = 0; same && y < doc->YSize; ++y)
+      for (int x = 0; same && x < doc->XSize; ++x) {
+        ColorValue a = IMAGE_GetColor(doc, x, y), b = IMAGE_GetColor(back, x, y);
+        if (!doc->HasAlpha) a &= 0xFFFFFF, b &= 0xFFFFFF;  // no alpha channel to keep
+        same = a == b;
+      }
+    EXPECT_TRUE(same) << name;
+    IMAGE_Free(back);
+    IMAGE_Free(doc);
+  }
+}

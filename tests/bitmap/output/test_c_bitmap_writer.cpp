@@ -8,6 +8,7 @@
 
 #include "bitmap/output/c_bitmap_format.h"
 #include "bitmap/output/c_bitmap_writer.h"
+#include "bitmap/output/c_header_comment.h"
 #include "common/cmdline/app_host.h"
 #include "common/cmdline/cmdline.h"
 #include "writer_test_util.h"
@@ -267,6 +268,30 @@ TEST(CBitmapWriter, HeaderBoxLinesAreSeventyWide) {
   EXPECT_EQ(lines[i - 1], std::string(70, '*'));
   EXPECT_NE(std::find(lines.begin(), lines.end(), "* Dimensions:  123 * 45" + std::string(46, ' ') + "*"), lines.end());
   EXPECT_NE(std::find(lines.begin(), lines.end(), "* Source file: box" + std::string(51, ' ') + "*"), lines.end());
+}
+
+TEST(CHeaderComment, AnimatedKindsCarryImagesDurationAndUsage) {
+  std::unique_ptr<ImageDocument, DocDeleter> d(MakePaletted(16, 8, 2, [](int, int) { return 0; }));
+  FILE* f = std::tmpfile();
+  auto out = std::make_unique<OutWriter>();
+  auto w = std::make_unique<CTextWriter>();
+  OUT_Init(out.get(), f);
+  CTEXT_Init(w.get(), out.get());
+  CHEADER_Write(w.get(), "walk", "12", d.get(), CHEADER_KIND_CURSOR, "\r\n* Usage:\r\n*   x\r\n*", "1200");
+  ASSERT_TRUE(CTEXT_Flush(w.get()));
+  std::rewind(f);
+  std::string s;
+  for (int c; (c = std::fgetc(f)) != EOF;) s += static_cast<char>(c);
+  std::fclose(f);
+  auto pad = [](std::string t) {
+    t.resize(69, ' ');
+    return t + "*\r\n";
+  };
+  EXPECT_NE(s.find(pad("* Source file: walk.gif (Animated Cursor)") + pad("* Dimensions:  16 * 8") +
+                   pad("* NumImages:   12") + pad("* Duration:    1200 ms") + pad("*") + std::string(70, '*') +
+                   "\r\n* Usage:\r\n*   x\r\n*\r\n*/\r\n\r\n#include <stdlib.h>"),
+            std::string::npos);
+  EXPECT_EQ(s.find("NumColors"), std::string::npos);
 }
 
 }  // namespace

@@ -68,3 +68,33 @@ struct HostScope {
 };
 
 }  // namespace fonttest
+
+namespace fonttest {
+
+// A hand-made document of 16-bit codes whose glyphs the test sets pixel by pixel.
+inline FontDoc* make_manual(int type, int height, int baseline = 0) {
+  FontDoc* doc = FONT_CreateEmpty();
+  doc->Type = type;
+  doc->Height = height;
+  doc->Baseline = baseline;
+  doc->HasUnicodeMap = 1;
+  doc->NumBlocks = FONT_NUM_BLOCKS;
+  for (FontBlock& b : doc->aBlock) b.AreaIndex = -1;
+  return doc;
+}
+
+// Adds a glyph; for extended types rows = glyph height, else the font height.
+inline void add_glyph(FontDoc* doc, unsigned code, int width, int rows, int xPos = 0, int top = 0,
+                      int cursor = 0) {
+  FONT_AllocPlanes(doc, code, width, rows);
+  FontChar& c = doc->aChar[code];
+  c.XPos = xPos;
+  c.TopAboveBaseline = top;
+  c.CursorDist = cursor;
+  c.GlyphHeight = rows;
+  c.Available = 1;
+  c.Generated = 1;
+  FONT_SetEnabled(doc, code, 1);
+}
+
+}  // namespace fonttest
