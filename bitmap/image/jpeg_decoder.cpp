@@ -93,6 +93,9 @@ int allocate_output(JpegDecoder* d) {
   }
   d->pPlaneMemory = static_cast<uint8_t*>(std::calloc(1, total));
   if (!d->pPlaneMemory) return JPEG_ENOMEM;
+  d->TermsStride = static_cast<size_t>(d->McusX) * d->McuWidth;
+  d->pChromaTerms = static_cast<int16_t*>(std::calloc(6 * d->TermsStride, sizeof(int16_t)));
+  if (!d->pChromaTerms) return JPEG_ENOMEM;
   uint8_t* p = d->pPlaneMemory;
   for (int i = 0; i < d->NumComponents; ++i) {
     d->Comp[i].pPlane = p;
@@ -116,6 +119,7 @@ int allocate_coefficients(JpegDecoder* d) {
 void free_decoder(JpegDecoder* d) {
   for (int i = 0; i < JPEG_MAX_COMPONENTS; ++i) std::free(d->Comp[i].pCoefs);
   std::free(d->pPlaneMemory);
+  std::free(d->pChromaTerms);
 }
 
 int check_scan_tables(JpegDecoder* d) {

@@ -69,6 +69,22 @@ void jpeg_reset_bits(JpegDecoder* d) {
 // Tops the bit buffer up to at least 57 bits. A marker stops the input: it is pushed back
 // for the marker reader and zero bits are delivered instead.
 static void fill_bits(JpegDecoder* d) {
+  // Common case: the next 8 bytes of the chunk hold no 0xFF, so whole bytes go in at once.
+  if (!d->MarkerHit && !d->NumPushBack && d->ChunkLeft >= 8 && d->NumBits <= 56) {
+    uint64_t word;
+    std::memcpy(&word, d->pChunk, 8);
+    // A byte is 0xFF exactly when its complement is zero.
+    const uint64_t inv = ~word;
+    if (!((inv - 0x0101010101010101ull) & ~inv & 0x8080808080808080ull)) {
+      const int take = (64 - d->NumBits) >> 3;
+      const uint64_t be = __builtin_bswap64(word);
+      d->Bits |= (take == 8 ? be : be >> (64 - 8 * take)) << (64 - d->NumBits - 8 * take);
+      d->NumBits += 8 * take;
+      d->pChunk += take;
+      d->ChunkLeft -= take;
+      return;
+    }
+  }
   while (d->NumBits <= 56) {
     int b = 0;
     if (!d->MarkerHit) {

@@ -93,6 +93,8 @@ struct JpegDecoder {
   ImageDocument* pDoc;
   int16_t McuCoefs[JPEG_MAX_BLOCKS_PER_MCU][64];
   uint8_t* pPlaneMemory;
+  int16_t* pChromaTerms;  // colour offsets of one luma row: 6 arrays of TermsStride (jpeg_colour.cpp)
+  size_t TermsStride;
   uint8_t* pRgbRow;
 };
 
