@@ -89,7 +89,7 @@ struct Dib {
 };
 
 // Records warnings and progress texts.
-struct RecordingHost : AppHost {
+struct BmpTestHost : AppHost {
   std::vector<std::string> Warnings;
   void ShowStatus(const char*) override {}
   void ShowWarning(const char*, const char* text) override { Warnings.push_back(text); }
@@ -101,9 +101,9 @@ struct RecordingHost : AppHost {
 std::vector<std::string>& ProgressTexts();
 void RecordProgress(const char* text);
 
-// Installs a RecordingHost and the progress recorder for the lifetime of the object.
+// Installs a BmpTestHost and the progress recorder for the lifetime of the object.
 struct Recorder {
-  RecordingHost Host;
+  BmpTestHost Host;
   AppHost* pPrevious;
   Recorder() : pPrevious(HOST_Get()) {
     HOST_Set(&Host);

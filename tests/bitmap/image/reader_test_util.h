@@ -9,7 +9,7 @@
 
 #include "common/cmdline/app_host.h"
 
-struct RecordingHost : AppHost {
+struct ReaderTestHost : AppHost {
   std::vector<std::string> Warnings;
   int WaitCursorOn = 0;
   void ShowStatus(const char*) override {}
@@ -22,7 +22,7 @@ struct RecordingHost : AppHost {
 
 // Installs a fresh recording host for the lifetime of the object.
 struct ScopedHost {
-  RecordingHost Host;
+  ReaderTestHost Host;
   AppHost* pPrevious;
   ScopedHost() : pPrevious(HOST_Get()) { HOST_Set(&Host); }
   ~ScopedHost() { HOST_Set(pPrevious); }
