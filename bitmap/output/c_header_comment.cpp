@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "common/settings/build_stamp.h"
+#include "common/settings/maker.h"
 
 static const char kStars70[] = "**********************************************************************";
 
@@ -47,9 +48,9 @@ void CHEADER_Write(CTextWriter* w, const char* identifier, const char* countText
   CTEXT_Raw(w, "/", 1);
   CTEXT_Raw(w, kStars70, 69);
   CTEXT_Raw(w, "\r\n", 2);
-  centred_line(w, CHEADER_MAKER);
-  centred_line(w, CHEADER_TAGLINE);
-  centred_line(w, CHEADER_WEB);
+  centred_line(w, MAKER_NAME);
+  centred_line(w, MAKER_TAGLINE);
+  centred_line(w, MAKER_WEB);
   CTEXT_Raw(w, kStars70, 70);
   CTEXT_Raw(w, "\r\n", 2);
   CHEADER_BoxLine(w, "*");

@@ -12,9 +12,6 @@ enum {
   CHEADER_KIND_CURSOR = 7,
 };
 
-#define CHEADER_MAKER "Tavrex"
-#define CHEADER_TAGLINE "Embedded graphics tools"
-#define CHEADER_WEB "www.tavrex.com"
 #define CHEADER_PRODUCT "Zentile-BitmapConvert"
 #define CHEADER_VERSION "5.46"
 
