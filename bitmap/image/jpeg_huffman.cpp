@@ -6,7 +6,7 @@
 #include "bitmap/image/jpeg_internal.h"
 
 enum {
-  FAST_BITS = 10,
+  FAST_BITS = JPEG_FAST_BITS,
   // Entry layout: bits used (code and magnitude) in bits 0-4, kind flags in 5-7, the
   // zero run before a coefficient in 8-11, the coefficient value in 16-31.
   FAST_USED = 31,
@@ -90,8 +90,8 @@ void jpeg_reset_bits(JpegDecoder* d) {
   d->MarkerHit = 0;
 }
 
-// Tops the bit buffer up to at least 57 bits. A marker stops the input: it is pushed back
-// for the marker reader and zero bits are delivered instead.
+// Byte by byte through stuffed bytes and markers. A marker stops the input: it is pushed
+// back for the marker reader and zero bits are delivered instead.
 static __attribute__((noinline)) void fill_bits_bytewise(JpegDecoder* d) {
   while (d->NumBits <= 56) {
     int b = 0;
@@ -127,7 +127,8 @@ static __attribute__((noinline)) void fill_bits_bytewise(JpegDecoder* d) {
   }
 }
 
-// Common case: the next 8 bytes of the chunk hold no 0xFF, so whole bytes go in at once.
+// Tops the bit buffer up to at least 57 bits. Common case: the next 8 bytes of the chunk
+// hold no 0xFF, so whole bytes go in at once.
 static inline void fill_bits(JpegDecoder* d) {
   if (!d->MarkerHit && !d->NumPushBack && d->ChunkLeft >= 8 && d->NumBits <= 56) {
     uint64_t word;

@@ -8,7 +8,7 @@
 
 #include "bitmap/image/jpeg.h"
 
-enum { JPEG_MAX_COMPONENTS = 4, JPEG_MAX_BLOCKS_PER_MCU = 10 };
+enum { JPEG_MAX_COMPONENTS = 4, JPEG_MAX_BLOCKS_PER_MCU = 10, JPEG_FAST_BITS = 10 };
 
 // Natural (row-major) position of coefficient k in coded order, with 16 guard entries so
 // that a corrupt run that overshoots position 63 stays inside the block.
@@ -27,8 +27,8 @@ struct JpegHuffTable {
   int32_t MaxCode[18];    // largest code of each length, -1 when none; [17] sentinel
   int32_t ValOffset[17];  // index of the first symbol of a length minus its first code
   // For the next JPEG_FAST_BITS bits: a code and its magnitude bits that fit in them,
-  // decoded (see JpegFastEntry in jpeg_huffman.cpp); 0 when they do not fit.
-  int32_t Fast[1 << 10];
+  // decoded (layout in jpeg_huffman.cpp); 0 when they do not fit.
+  int32_t Fast[1 << JPEG_FAST_BITS];
 };
 
 struct JpegComponent {
