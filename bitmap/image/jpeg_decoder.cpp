@@ -185,7 +185,7 @@ int decode_sequential_scan(JpegDecoder* d) {
             const int last = jpeg_decode_block(d, &c, coefs);
             uint8_t* out = c.pPlane + by * 8 * c.PlaneStride + (mx * c.H + bx) * 8;
             jpeg_idct_islow(coefs, q, last, out, c.PlaneStride);
-            for (int k = 0; k <= last; ++k) coefs[JPEG_ZigZag[k]] = 0;
+            std::memset(coefs, 0, sizeof(d->McuCoefs[0]));
           }
       }
     }

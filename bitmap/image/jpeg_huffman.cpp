@@ -5,29 +5,53 @@
 
 #include "bitmap/image/jpeg_internal.h"
 
-// Canonical codes of up to 9 bits with their magnitude bits resolved in one lookup.
-static void build_fast_ac(JpegHuffTable* t) {
-  std::memset(t->FastAc, 0, sizeof(t->FastAc));
+enum {
+  FAST_BITS = JPEG_FAST_BITS,
+  // Entry layout: bits used (code and magnitude) in bits 0-4, kind flags in 5-7, the
+  // zero run before a coefficient in 8-11, the coefficient value in 16-31.
+  FAST_USED = 31,
+  FAST_VALUE = 1 << 5,  // a coefficient (AC) or a DC difference
+  FAST_EOB = 1 << 6,    // end of block
+  FAST_ZRL = 1 << 7     // sixteen zero coefficients
+};
+
+static inline int32_t fast_entry(int32_t value, int run, int flags, int used) {
+  return static_cast<int32_t>(static_cast<uint32_t>(value) << 16) | run << 8 | flags | used;
+}
+
+// Canonical codes of up to FAST_BITS bits with their magnitude bits resolved in one lookup.
+static void build_fast(JpegHuffTable* t, int ac) {
+  std::memset(t->Fast, 0, sizeof(t->Fast));
   int32_t code = 0;
   int index = 0;
-  for (int len = 1; len <= 9; ++len) {
+  for (int len = 1; len <= FAST_BITS; ++len) {
     for (int i = 0; i < t->Counts[len]; ++i, ++code, ++index) {
       if (code >= (1 << len)) return;  // an overfull table has no further valid codes
       const int rs = t->Symbols[index];
-      const int run = rs >> 4, size = rs & 15;
-      if (!size || len + size > 9) continue;
-      const int first = code << (9 - len);
-      for (int j = 0; j < (1 << (9 - len)); ++j) {
-        const int bits = (first + j) >> (9 - len - size) & ((1 << size) - 1);
-        const int value = bits < (1 << (size - 1)) ? bits - (1 << size) + 1 : bits;
-        t->FastAc[first + j] = static_cast<int16_t>(value * 256 + run * 16 + len + size);
+      const int run = ac ? rs >> 4 : 0, size = ac ? rs & 15 : rs;
+      const int first = code << (FAST_BITS - len);
+      const int span = 1 << (FAST_BITS - len);
+      if (ac && size == 0) {
+        if (run != 0 && run != 15) continue;  // an end-of-band run: progressive only
+        const int32_t e = fast_entry(0, 0, run ? FAST_ZRL : FAST_EOB, len);
+        for (int j = 0; j < span; ++j) t->Fast[first + j] = e;
+        continue;
+      }
+      if (size > 15 || len + size > FAST_BITS) continue;
+      for (int j = 0; j < span; ++j) {
+        int32_t value = 0;
+        if (size) {
+          const int bits = (first + j) >> (FAST_BITS - len - size) & ((1 << size) - 1);
+          value = bits < (1 << (size - 1)) ? bits - (1 << size) + 1 : bits;
+        }
+        t->Fast[first + j] = fast_entry(value, run, FAST_VALUE, len + size);
       }
     }
     code <<= 1;
   }
 }
 
-int jpeg_build_huffman(JpegHuffTable* t) {
+int jpeg_build_huffman(JpegHuffTable* t, int ac) {
   std::memset(t->Lookup, 0, sizeof(t->Lookup));
   int32_t code = 0;
   int index = 0;
@@ -56,7 +80,7 @@ int jpeg_build_huffman(JpegHuffTable* t) {
     code = (code + n) << 1;
   }
   t->MaxCode[17] = 0x7FFFFFFF;
-  build_fast_ac(t);
+  build_fast(t, ac);
   return valid;
 }
 
@@ -66,25 +90,9 @@ void jpeg_reset_bits(JpegDecoder* d) {
   d->MarkerHit = 0;
 }
 
-// Tops the bit buffer up to at least 57 bits. A marker stops the input: it is pushed back
-// for the marker reader and zero bits are delivered instead.
-static void fill_bits(JpegDecoder* d) {
-  // Common case: the next 8 bytes of the chunk hold no 0xFF, so whole bytes go in at once.
-  if (!d->MarkerHit && !d->NumPushBack && d->ChunkLeft >= 8 && d->NumBits <= 56) {
-    uint64_t word;
-    std::memcpy(&word, d->pChunk, 8);
-    // A byte is 0xFF exactly when its complement is zero.
-    const uint64_t inv = ~word;
-    if (!((inv - 0x0101010101010101ull) & ~inv & 0x8080808080808080ull)) {
-      const int take = (64 - d->NumBits) >> 3;
-      const uint64_t be = __builtin_bswap64(word);
-      d->Bits |= (take == 8 ? be : be >> (64 - 8 * take)) << (64 - d->NumBits - 8 * take);
-      d->NumBits += 8 * take;
-      d->pChunk += take;
-      d->ChunkLeft -= take;
-      return;
-    }
-  }
+// Byte by byte through stuffed bytes and markers. A marker stops the input: it is pushed
+// back for the marker reader and zero bits are delivered instead.
+static __attribute__((noinline)) void fill_bits_bytewise(JpegDecoder* d) {
   while (d->NumBits <= 56) {
     int b = 0;
     if (!d->MarkerHit) {
@@ -117,6 +125,27 @@ static void fill_bits(JpegDecoder* d) {
     d->Bits |= static_cast<uint64_t>(b) << (56 - d->NumBits);
     d->NumBits += 8;
   }
+}
+
+// Tops the bit buffer up to at least 57 bits. Common case: the next 8 bytes of the chunk
+// hold no 0xFF, so whole bytes go in at once.
+static inline void fill_bits(JpegDecoder* d) {
+  if (!d->MarkerHit && !d->NumPushBack && d->ChunkLeft >= 8 && d->NumBits <= 56) {
+    uint64_t word;
+    std::memcpy(&word, d->pChunk, 8);
+    // A byte is 0xFF exactly when its complement is zero.
+    const uint64_t inv = ~word;
+    if (!((inv - 0x0101010101010101ull) & ~inv & 0x8080808080808080ull)) {
+      const int take = (64 - d->NumBits) >> 3;
+      const uint64_t be = __builtin_bswap64(word);
+      d->Bits |= (take == 8 ? be : be >> (64 - 8 * take)) << (64 - d->NumBits - 8 * take);
+      d->NumBits += 8 * take;
+      d->pChunk += take;
+      d->ChunkLeft -= take;
+      return;
+    }
+  }
+  fill_bits_bytewise(d);
 }
 
 static inline uint32_t get_bits(JpegDecoder* d, int n) {
@@ -159,37 +188,86 @@ static inline int decode_symbol(JpegDecoder* d, const JpegHuffTable* t) {
 
 static inline int dc_category(int s) { return s > 15 ? 15 : s; }
 
+// Sequential blocks keep the bit buffer in locals; the slower paths work on the decoder.
+struct LocalBits {
+  uint64_t Bits;
+  int NumBits;
+  explicit LocalBits(const JpegDecoder* d) : Bits(d->Bits), NumBits(d->NumBits) {}
+  void store(JpegDecoder* d) const {
+    d->Bits = Bits;
+    d->NumBits = NumBits;
+  }
+  void load(const JpegDecoder* d) {
+    Bits = d->Bits;
+    NumBits = d->NumBits;
+  }
+  void skip(int n) {
+    Bits <<= n;
+    NumBits -= n;
+  }
+};
+
+static inline void ensure_bits(JpegDecoder* d, LocalBits* b) {
+  if (b->NumBits >= 16) return;
+  b->store(d);
+  fill_bits(d);
+  b->load(d);
+}
+
 int jpeg_decode_block(JpegDecoder* d, JpegComponent* c, int16_t* coefs) {
   const JpegHuffTable* dc = &d->Huff[c->Td];
   const JpegHuffTable* ac = &d->Huff[c->Ta];
-  int s = dc_category(decode_symbol(d, dc));
-  if (s) c->DcPred = static_cast<int32_t>(static_cast<uint32_t>(c->DcPred) + static_cast<uint32_t>(extend(get_bits(d, s), s)));
+  LocalBits b(d);
+  ensure_bits(d, &b);
+  int32_t e = dc->Fast[b.Bits >> (64 - FAST_BITS)];
+  int32_t diff;
+  if (e) {
+    b.skip(e & FAST_USED);
+    diff = e >> 16;
+  } else {
+    b.store(d);
+    const int s = dc_category(decode_symbol(d, dc));
+    diff = s ? extend(get_bits(d, s), s) : 0;
+    b.load(d);
+  }
+  c->DcPred = static_cast<int32_t>(static_cast<uint32_t>(c->DcPred) + static_cast<uint32_t>(diff));
   coefs[0] = static_cast<int16_t>(c->DcPred);
   int last = 0;
   for (int k = 1; k < 64; ++k) {
-    if (d->NumBits < 16) fill_bits(d);
-    const int fast = ac->FastAc[d->Bits >> 55];
-    if (fast) {
-      const int used = fast & 15;
-      d->Bits <<= used;
-      d->NumBits -= used;
-      k += (fast >> 4) & 15;
+    ensure_bits(d, &b);
+    e = ac->Fast[b.Bits >> (64 - FAST_BITS)];
+    if (e & FAST_VALUE) {
+      b.skip(e & FAST_USED);
+      k += (e >> 8) & 15;
       last = k;
-      coefs[JPEG_ZigZag[k]] = static_cast<int16_t>(fast >> 8);
+      coefs[JPEG_ZigZag[k]] = static_cast<int16_t>(e >> 16);
       continue;
     }
+    if (e & FAST_EOB) {
+      b.skip(e & FAST_USED);
+      break;
+    }
+    if (e & FAST_ZRL) {
+      b.skip(e & FAST_USED);
+      k += 15;
+      continue;
+    }
+    b.store(d);
     const int rs = decode_symbol(d, ac);
     const int r = rs >> 4;
-    s = rs & 15;
+    const int s = rs & 15;
     if (s) {
       k += r;
       last = k;
       coefs[JPEG_ZigZag[k]] = static_cast<int16_t>(extend(get_bits(d, s), s));
-    } else {
+    }
+    b.load(d);
+    if (!s) {
       if (r != 15) break;
       k += 15;
     }
   }
+  b.store(d);
   return last < 63 ? last : 63;
 }
 

@@ -3,6 +3,7 @@
 // 2 extra bits of precision, then rows, so the samples match that decoder exactly.
 // Built with wrapping arithmetic: coefficients of damaged files may overflow, valid
 // ones never do.
+#include <bit>
 #include <cstring>
 
 #include "bitmap/image/jpeg_internal.h"
@@ -35,22 +36,48 @@ inline uint8_t clamp_sample(int32_t v) {
 typedef int32_t Lanes __attribute__((vector_size(32)));  // one value of 8 columns or rows
 typedef int16_t Lanes16 __attribute__((vector_size(16)));
 typedef uint16_t LanesU16 __attribute__((vector_size(16)));
+typedef uint8_t Bytes32 __attribute__((vector_size(32)));
+typedef uint8_t Bytes16 __attribute__((vector_size(16)));
+
+static_assert(std::endian::native == std::endian::little, "samples are taken from the low byte of each lane");
+
+// 8 x 8 transpose: out[x][r] = in[r][x].
+static inline __attribute__((always_inline)) void transpose(const Lanes* in, Lanes* out) {
+  Lanes t[8], u[8];
+  for (int i = 0; i < 4; ++i) {
+    t[2 * i] = __builtin_shufflevector(in[2 * i], in[2 * i + 1], 0, 8, 1, 9, 4, 12, 5, 13);
+    t[2 * i + 1] = __builtin_shufflevector(in[2 * i], in[2 * i + 1], 2, 10, 3, 11, 6, 14, 7, 15);
+  }
+  for (int h = 0; h < 8; h += 4)
+    for (int i = 0; i < 2; ++i) {
+      u[h + 2 * i] = __builtin_shufflevector(t[h + i], t[h + i + 2], 0, 1, 8, 9, 4, 5, 12, 13);
+      u[h + 2 * i + 1] = __builtin_shufflevector(t[h + i], t[h + i + 2], 2, 3, 10, 11, 6, 7, 14, 15);
+    }
+  for (int i = 0; i < 4; ++i) {
+    out[i] = __builtin_shufflevector(u[i], u[i + 4], 0, 1, 2, 3, 8, 9, 10, 11);
+    out[i + 4] = __builtin_shufflevector(u[i], u[i + 4], 4, 5, 6, 7, 12, 13, 14, 15);
+  }
+}
 
 // One 8-point inverse transform on 8 lanes at once (the even and odd parts of the
-// reference decoder); v[k] holds input k of every lane.
+// reference decoder); v[k] holds input k of every lane. UpperZero: inputs 4-7 are zero
+// in every lane and are not read.
+template <bool UpperZero>
 static inline __attribute__((always_inline)) void idct8(const Lanes* v, Lanes* out, int shift) {
   const Lanes round = Lanes{} + (1 << (shift - 1));
-  Lanes z2 = v[2], z3 = v[6];
+  const Lanes v4 = UpperZero ? Lanes{} : v[4], v5 = UpperZero ? Lanes{} : v[5];
+  const Lanes v6 = UpperZero ? Lanes{} : v[6], v7 = UpperZero ? Lanes{} : v[7];
+  Lanes z2 = v[2], z3 = v6;
   Lanes z1 = (z2 + z3) * FIX_0_541196100;
   Lanes tmp2 = z1 + z3 * (-FIX_1_847759065);
   Lanes tmp3 = z1 + z2 * FIX_0_765366865;
-  Lanes tmp0 = (v[0] + v[4]) * (1 << CONST_BITS);
-  Lanes tmp1 = (v[0] - v[4]) * (1 << CONST_BITS);
+  Lanes tmp0 = (v[0] + v4) * (1 << CONST_BITS);
+  Lanes tmp1 = (v[0] - v4) * (1 << CONST_BITS);
   const Lanes tmp10 = tmp0 + tmp3, tmp13 = tmp0 - tmp3;
   const Lanes tmp11 = tmp1 + tmp2, tmp12 = tmp1 - tmp2;
 
-  tmp0 = v[7];
-  tmp1 = v[5];
+  tmp0 = v7;
+  tmp1 = v5;
   tmp2 = v[3];
   tmp3 = v[1];
   z1 = tmp0 + tmp3;
@@ -91,29 +118,47 @@ static inline __attribute__((always_inline)) void idct_block(const int16_t* in, 
     return;
   }
   // Pass 1: the 8 columns side by side; row k of the block is input k.
-  Lanes rows[8], cols[8];
-  for (int k = 0; k < 8; ++k) {
-    Lanes16 c;
+  Lanes16 c[8];
+  for (int k = 0; k < 8; ++k) std::memcpy(&c[k], in + 8 * k, sizeof(c[k]));
+  // Rows 4-7 or columns 4-7 that are all zero (common at higher compression) drop out.
+  const Lanes16 lowerRows = c[4] | c[5] | c[6] | c[7];
+  const Lanes16 all = c[0] | c[1] | c[2] | c[3] | lowerRows;
+  uint64_t lowerBits[2], allBits[2];
+  std::memcpy(lowerBits, &lowerRows, sizeof(lowerBits));
+  std::memcpy(allBits, &all, sizeof(allBits));
+  const bool rowsZero = !(lowerBits[0] | lowerBits[1]);
+  const bool colsZero = !allBits[1];
+  Lanes rows[8], pass1[8];
+  for (int k = 0; k < (rowsZero ? 4 : 8); ++k) {
     LanesU16 m;
-    std::memcpy(&c, in + 8 * k, sizeof(c));
     std::memcpy(&m, q + 8 * k, sizeof(m));
-    rows[k] = __builtin_convertvector(c, Lanes) * __builtin_convertvector(m, Lanes);
+    rows[k] = __builtin_convertvector(c[k], Lanes) * __builtin_convertvector(m, Lanes);
   }
-  Lanes pass1[8];
-  idct8(rows, pass1, CONST_BITS - PASS1_BITS);
-  // Transpose so that pass 2 runs the 8 rows side by side.
-  int32_t t[64];
-  for (int r = 0; r < 8; ++r)
-    for (int x = 0; x < 8; ++x) t[8 * x + r] = pass1[r][x];
-  for (int x = 0; x < 8; ++x) std::memcpy(&cols[x], t + 8 * x, sizeof(Lanes));
-  Lanes result[8];
+  if (rowsZero)
+    idct8<true>(rows, pass1, CONST_BITS - PASS1_BITS);
+  else
+    idct8<false>(rows, pass1, CONST_BITS - PASS1_BITS);
+  // Pass 2 runs the 8 rows side by side.
+  Lanes cols[8], result[8];
+  transpose(pass1, cols);
   const int n = CONST_BITS + PASS1_BITS + 3;
-  idct8(cols, result, n);
-  for (int k = 0; k < 8; ++k) {
-    Lanes v = result[k] + 128;
-    v = v < 0 ? 0 : v;
-    v = v > 255 ? 255 : v;
-    for (int r = 0; r < 8; ++r) out[r * stride + k] = static_cast<uint8_t>(v[r]);
+  if (colsZero)
+    idct8<true>(cols, result, n);
+  else
+    idct8<false>(cols, result, n);
+  Lanes samples[8];
+  transpose(result, samples);
+  for (int r = 0; r < 8; r += 2) {
+    Lanes v0 = samples[r] + 128, v1 = samples[r + 1] + 128;
+    v0 = v0 < 0 ? 0 : v0 > 255 ? 255 : v0;
+    v1 = v1 < 0 ? 0 : v1 > 255 ? 255 : v1;
+    // The low byte of every lane (little-endian), two rows at once.
+    Bytes32 b0, b1;
+    std::memcpy(&b0, &v0, sizeof(b0));
+    std::memcpy(&b1, &v1, sizeof(b1));
+    const Bytes16 two = __builtin_shufflevector(b0, b1, 0, 4, 8, 12, 16, 20, 24, 28, 32, 36, 40, 44, 48, 52, 56, 60);
+    std::memcpy(out + r * stride, &two, 8);
+    std::memcpy(out + (r + 1) * stride, reinterpret_cast<const uint8_t*>(&two) + 8, 8);
   }
 }
 

@@ -8,7 +8,7 @@
 
 #include "bitmap/image/jpeg.h"
 
-enum { JPEG_MAX_COMPONENTS = 4, JPEG_MAX_BLOCKS_PER_MCU = 10 };
+enum { JPEG_MAX_COMPONENTS = 4, JPEG_MAX_BLOCKS_PER_MCU = 10, JPEG_FAST_BITS = 10 };
 
 // Natural (row-major) position of coefficient k in coded order, with 16 guard entries so
 // that a corrupt run that overshoots position 63 stays inside the block.
@@ -26,9 +26,9 @@ struct JpegHuffTable {
   uint16_t Lookup[256];
   int32_t MaxCode[18];    // largest code of each length, -1 when none; [17] sentinel
   int32_t ValOffset[17];  // index of the first symbol of a length minus its first code
-  // AC tables: for the next 9 bits, a code and its magnitude bits that fit in them as
-  // (value << 8) | (run << 4) | bits used; 0 when they do not fit.
-  int16_t FastAc[512];
+  // For the next JPEG_FAST_BITS bits: a code and its magnitude bits that fit in them,
+  // decoded (layout in jpeg_huffman.cpp); 0 when they do not fit.
+  int32_t Fast[1 << JPEG_FAST_BITS];
 };
 
 struct JpegComponent {
@@ -106,7 +106,8 @@ int jpeg_read_segment(JpegDecoder* d, int marker);  // JPEG_OK or a failure
 int jpeg_process_restart(JpegDecoder* d);
 
 // Entropy decoding (jpeg_huffman.cpp).
-int jpeg_build_huffman(JpegHuffTable* t);
+// ac: the table codes run/size pairs (AC) rather than sizes (DC).
+int jpeg_build_huffman(JpegHuffTable* t, int ac);
 void jpeg_reset_bits(JpegDecoder* d);
 // Sequential block; returns the last coded position written (0: DC only).
 int jpeg_decode_block(JpegDecoder* d, JpegComponent* c, int16_t* coefs);

@@ -115,7 +115,7 @@ static int read_huffman(JpegDecoder* d) {
     }
     len -= sum;
     t.Present = 1;
-    t.Valid = static_cast<uint8_t>(jpeg_build_huffman(&t));
+    t.Valid = static_cast<uint8_t>(jpeg_build_huffman(&t, number >= 4));
   }
   return skip_bytes(d, len);
 }

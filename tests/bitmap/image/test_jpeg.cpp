@@ -307,3 +307,29 @@ TEST(Jpeg, ChromaExtremesMatchDjpeg) {
   expect_same_as_djpeg(run_tool("cjpeg -quality 100 -sample 1x1 " + shell_quote(src), "ramps.jpg"));
   expect_same_as_djpeg(run_tool("cjpeg -quality 100 -sample 2x2 " + shell_quote(src), "ramps420.jpg"));
 }
+
+// A hand-built 16 x 8 grey image whose AC table gives a one-bit code to an 8-bit magnitude:
+// the whole coefficient (+200, then -200) fits one table lookup.
+TEST(Jpeg, ShortCodesWithLargeMagnitudesMatchDjpeg) {
+  std::vector<uint8_t> f = {0xFF, 0xD8, 0xFF, 0xDB, 0x00, 0x43, 0x00};
+  f.insert(f.end(), 64, 1);  // all quantisation steps 1
+  const uint8_t frame[] = {0xFF, 0xC0, 0x00, 0x0B, 0x08, 0x00, 0x08, 0x00, 0x10, 0x01, 0x01, 0x11, 0x00};
+  f.insert(f.end(), frame, frame + sizeof(frame));
+  const uint8_t dcTable[] = {0xFF, 0xC4, 0x00, 0x14, 0x00, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00};
+  const uint8_t acTable[] = {0xFF, 0xC4, 0x00, 0x15, 0x10, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x08, 0x00};
+  const uint8_t scan[] = {0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00, 0x3F, 0x00};
+  f.insert(f.end(), dcTable, dcTable + sizeof(dcTable));
+  f.insert(f.end(), acTable, acTable + sizeof(acTable));
+  f.insert(f.end(), scan, scan + sizeof(scan));
+  // Per block: DC difference 0 ("0"), symbol 0x08 ("0") with its 8 magnitude bits, end of
+  // block ("10"). -200 is sent as 255 - 200 = 55.
+  const std::string bits = std::string("0011001000") + "10" + "0000110111" + "10";
+  for (size_t i = 0; i < bits.size(); i += 8) {
+    uint8_t b = 0;
+    for (size_t j = 0; j < 8; ++j) b = uint8_t(b << 1 | (bits[i + j] == '1'));
+    f.push_back(b);
+  }
+  f.push_back(0xFF);
+  f.push_back(0xD9);
+  expect_same_as_djpeg(WriteTemp("short-codes.jpg", f));
+}
