@@ -10,7 +10,7 @@
 #include "bitmap/image/gif.h"
 #include "bitmap/image/jpeg.h"
 #include "bitmap/image/png_reader.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 namespace {
 

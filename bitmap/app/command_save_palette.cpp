@@ -12,7 +12,7 @@
 #include "bitmap/app/messages.h"
 #include "bitmap/image/colour_reduce.h"
 #include "bitmap/output/palette_file.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 
 std::string RASTREL_SavePaletteName;

@@ -11,7 +11,7 @@
 #include "bitmap/app/options.h"
 #include "bitmap/image/colour_reduce.h"
 #include "bitmap/output/palette_file.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 
 RastrelDialogs RASTREL_Dialogs;

@@ -6,7 +6,7 @@
 #include "bitmap/app/dialog_hooks.h"
 #include "bitmap/app/messages.h"
 #include "bitmap/image/transform.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "bitmap/app/messages.h"
 #include "bitmap/image/image.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 
 static const CommandHandler* const s_apTable[] = {

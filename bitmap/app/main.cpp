@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "bitmap/app/rastrel_app.h"
-#include "common/cmdline/headless_host.h"
+#include "common/host/headless_host.h"
 
 enum { EXIT_NO_DISPLAY = 64 };
 

@@ -10,7 +10,7 @@
 #include "bitmap/app/messages.h"
 #include "bitmap/app/options.h"
 #include "bitmap/image/image.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 
 const char RASTREL_acProductName[] = "Zentile-BitmapConvert";

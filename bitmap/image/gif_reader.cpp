@@ -5,7 +5,7 @@
 #include "bitmap/image/colour_reduce.h"
 #include "bitmap/image/file_bytes.h"
 #include "bitmap/image/gif.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 ImageDocument* GIF_CleanUpPalette(ImageDocument* doc, int withTrans) {
   return withTrans ? IMAGE_ConvertToBestPaletteTrans(doc, 0xFFFFFF) : IMAGE_ConvertToBestPalette(doc);

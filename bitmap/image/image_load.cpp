@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "bitmap/image/image.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Undo stack: ten deep copies of the document, entry 0 the newest.
 #include "bitmap/image/image.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 static ImageDocument* s_undo[UNDO_DEPTH];
 

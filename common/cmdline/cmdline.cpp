@@ -8,7 +8,7 @@
 #include <ctime>
 #include <string>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "font/app/font_options.h"
 #include "font/formats/font_save.h"
 #include "font/formats/xbf_reader.h"

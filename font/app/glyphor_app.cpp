@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 #include "common/settings/message_log.h"
 #include "font/app/font_commands.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/cmdline/headless_host.h"
+#include "common/host/headless_host.h"
 #include "font/app/glyphor_app.h"
 
 int main(int argc, char** argv) {

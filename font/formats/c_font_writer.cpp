@@ -6,7 +6,7 @@
 #include <ctime>
 #include <vector>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/settings/build_stamp.h"
 #include "common/settings/maker.h"
 #include "font/model/edit_log.h"

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "font/formats/c_font_writer.h"
 #include "font/formats/sif_writer.h"
 #include "font/formats/xbf_writer.h"

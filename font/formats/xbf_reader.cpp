@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "font/model/edit_log.h"
 #include "font/model/font_message.h"
 

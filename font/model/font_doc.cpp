@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "font/model/glyph_gen.h"
 #include "font/model/sjis.h"
 

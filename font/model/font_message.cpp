@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 #include "common/settings/message_log.h"
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "font/model/edit_log.h"
 #include "font/model/font_engine.h"
 #include "font/model/font_message.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bitmap/image/image.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 namespace {
 struct SilentHost : AppHost {

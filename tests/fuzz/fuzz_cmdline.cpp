@@ -8,7 +8,7 @@
 
 #include "bitmap/app/command_table.h"
 #include "bitmap/app/messages.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 
 namespace {

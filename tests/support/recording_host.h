@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 namespace testsupport {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bitmap/image/image.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 namespace bmptest {
 

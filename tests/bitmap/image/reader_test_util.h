@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 struct ReaderTestHost : AppHost {
   std::vector<std::string> Warnings;

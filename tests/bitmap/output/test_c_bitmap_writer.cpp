@@ -9,7 +9,7 @@
 #include "bitmap/output/c_bitmap_format.h"
 #include "bitmap/output/c_bitmap_writer.h"
 #include "bitmap/output/c_header_comment.h"
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 #include "writer_test_util.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 #include "font/model/font_doc.h"
 #include "font/model/font_message.h"
 #include "font/model/glyph_gen.h"

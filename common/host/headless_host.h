@@ -1,7 +1,7 @@
 // Host for unattended jobs: message boxes become one line on standard error,
 // the help listing goes to standard output; nothing waits for a user.
 #pragma once
-#include "common/cmdline/app_host.h"
+#include "common/host/app_host.h"
 
 struct HeadlessHost : AppHost {
   void ShowStatus(const char* text) override;

@@ -1,5 +1,5 @@
 // Headless host: standard error for message boxes, standard output for the help listing.
-#include "common/cmdline/headless_host.h"
+#include "common/host/headless_host.h"
 
 #include <cstdio>
 #include <string>
