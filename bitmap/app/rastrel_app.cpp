@@ -36,12 +36,11 @@ bool RASTREL_IsUnattendedJob(int argc, const char* const* argv) {
 
 int RASTREL_Run(int argc, const char* const* argv) {
   OPTIONS_Load(&RASTREL_Options);
-  RECENT_Init(&RASTREL_RecentFiles, RECENT_RASTREL, RASTREL_acRecentKey, RECENT_RASTREL_MAX,
+  RECENT_Init(&RASTREL_RecentFiles, RASTREL_acRecentKey, RASTREL_RECENT_MAX,
               ID_FILE_RECENT_FIRST);
   RASTREL_RegisterReaders();
   IMAGE_SetProgressHook(show_progress);
   CmdlineConfig config;
-  config.Variant = CMDLINE_VARIANT_RASTREL;
   config.pCaption = RASTREL_acCaption;
   config.pLogFileName = RASTREL_acLogFile;
   config.ExitId = ID_FILE_EXIT;

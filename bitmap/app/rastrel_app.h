@@ -12,6 +12,7 @@ extern const char RASTREL_acCaption[];      // "Bitmap Converter"
 extern const char RASTREL_acLogFile[];      // "Rastrel.log"
 extern const char RASTREL_acRecentKey[];
 extern RecentFileList RASTREL_RecentFiles;
+enum { RASTREL_RECENT_MAX = 8 };
 
 // True when the command line holds the exit command: the job runs unattended.
 bool RASTREL_IsUnattendedJob(int argc, const char* const* argv);

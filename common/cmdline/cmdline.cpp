@@ -14,7 +14,7 @@ namespace {
 
 struct QueueSlot {
   const CmdlineCommand* pEntry;
-  char acText[CMDLINE_RASTREL_ARG_CHARS + 1];
+  char acText[CMDLINE_MAX_ARG_CHARS + 1];
 };
 
 struct Engine {
@@ -36,10 +36,11 @@ struct Engine {
 
 Engine s_engine = {};
 
-bool is_glyphor() { return s_engine.Config.Variant == CMDLINE_VARIANT_GLYPHOR; }
+bool console_style() { return s_engine.Config.ReportStyle == CMDLINE_REPORT_CONSOLE; }
 
 int arg_capacity() {
-  return is_glyphor() ? CMDLINE_GLYPHOR_ARG_CHARS : CMDLINE_RASTREL_ARG_CHARS;
+  int n = s_engine.Config.ArgChars;
+  return n < 0 ? 0 : (n > CMDLINE_MAX_ARG_CHARS ? CMDLINE_MAX_ARG_CHARS : n);
 }
 
 const char* message_text(int number) {
@@ -59,7 +60,7 @@ void write_log(const char* text) {
   std::fflush(s_engine.pLog);
 }
 
-// Glyphor's message sink: the text on the job's console, then the program ends.
+// Console sink: the text on the job's console, then the program ends.
 void message_sink(const char* text) {
   std::string s = text;
   s += "\n";
@@ -68,7 +69,7 @@ void message_sink(const char* text) {
   HOST_Get()->Quit();
 }
 
-void report_glyphor(const char* text) {
+void report_console(const char* text) {
   if (s_engine.JobMode) {
     s_engine.JobMode = false;
     s_engine.ErrorSeen = true;
@@ -87,8 +88,8 @@ void report_glyphor(const char* text) {
   message_sink(text);
 }
 
-// Bitmap converter: log and exit code in a job, a message box otherwise.
-void report_rastrel(const char* text, int exitCode) {
+// Numbered style: log and exit code in a job, a message box otherwise.
+void report_numbered(const char* text, int exitCode) {
   if (s_engine.JobMode) {
     if (!s_engine.Config.pLogFileName) return;
     write_log(text);
@@ -101,12 +102,17 @@ void report_rastrel(const char* text, int exitCode) {
   HOST_Get()->ShowWarning(s_engine.Config.pCaption, text);
 }
 
-void reader_error(int rastrelNumber, const char* glyphorText) {
-  s_engine.ReadFailed = true;
-  if (is_glyphor())
-    CMDLINE_ReportText(glyphorText);
+void report_error(CmdlineError error) {
+  const CmdlineMessage& m = s_engine.Config.aError[error];
+  if (m.pText)
+    CMDLINE_ReportText(m.pText);
   else
-    CMDLINE_Report(rastrelNumber);
+    CMDLINE_Report(m.Number);
+}
+
+void reader_error(CmdlineError error) {
+  s_engine.ReadFailed = true;
+  report_error(error);
 }
 
 void put_back() { --s_engine.pCursor; }
@@ -140,6 +146,23 @@ bool prefix_matches(const char* text, const char* keyword) {
 
 }  // namespace
 
+void CMDLINE_UseReaderTexts(CmdlineConfig* config) {
+  static const char* const kTexts[CMDLINE_NUM_ERRORS] = {
+      "CMDLINE_GetHexValue: Not a hex value",
+      "Not a hex value",
+      "CMDLINE_GetHexValue: Missing value",
+      "CMDLINE_GetDecValue: Not a decimal value",
+      "CMDLINE_GetHexValue: Missing value",
+      "CMDLINE_GetString: String to long",
+      "CMDLINE_GetString: Missing string",
+      "Argument too long!",
+      "Too many commands!",
+      "Error during command line parsing.",
+      "Error opening file.",
+  };
+  for (int i = 0; i < CMDLINE_NUM_ERRORS; ++i) config->aError[i] = {0, kTexts[i]};
+}
+
 void CMDLINE_Init(const CmdlineConfig& config) {
   CMDLINE_Reset();
   s_engine.Config = config;
@@ -168,7 +191,7 @@ int CMDLINE_Dispatch(const char* arg, const CmdlineCommand* table) {
   for (const CmdlineCommand* e = table; e->pKeyword; ++e) {
     size_t n = std::strlen(e->pKeyword);
     if (std::strlen(arg) < n) continue;
-    if (is_glyphor()) s_engine.JobMode = true;
+    if (s_engine.Config.DispatchStartsJob) s_engine.JobMode = true;
     if (std::strncmp(arg, e->pKeyword, n) == 0) {
       match = e;
       break;
@@ -176,7 +199,7 @@ int CMDLINE_Dispatch(const char* arg, const CmdlineCommand* table) {
   }
   if (!match) {
     std::string text = std::string("\"") + arg + "\" is not a valid command !";
-    if (is_glyphor()) {
+    if (console_style()) {
       message_sink(("\n" + text).c_str());
       s_engine.JobMode = false;
     } else {
@@ -191,27 +214,27 @@ int CMDLINE_Dispatch(const char* arg, const CmdlineCommand* table) {
   const char* text = arg + std::strlen(match->pKeyword);
   if (static_cast<int>(std::strlen(text)) > arg_capacity()) {
     // The slot cannot hold the whole text: refuse rather than run a cut command.
-    if (is_glyphor())
-      CMDLINE_ReportText("Argument too long!");
-    else
-      CMDLINE_Report(5);
+    report_error(CMDLINE_ERR_ARG_TOO_LONG);
     return 0;
   }
   if (match->pfHandler) {
-    static char acImmediate[CMDLINE_RASTREL_ARG_CHARS + 1];
+    static char acImmediate[CMDLINE_MAX_ARG_CHARS + 1];
     std::snprintf(acImmediate, sizeof(acImmediate), "%s", text);
     s_engine.pCursor = acImmediate;
     match->pfHandler();
     return 1;
   }
   if (s_engine.NumSlots >= CMDLINE_QUEUE_SLOTS) {
-    if (is_glyphor()) CMDLINE_ReportText("Too many commands!");
+    // An exit command that finds no slot still makes the job unattended, so the
+    // refused job ends with its error instead of waiting for a user.
+    if (match->Id == s_engine.Config.ExitId) s_engine.ExitPending = true;
+    report_error(CMDLINE_ERR_QUEUE_FULL);
     return 0;
   }
   QueueSlot& slot = s_engine.aSlot[s_engine.NumSlots++];
   slot.pEntry = match;
   std::snprintf(slot.acText, sizeof(slot.acText), "%s", text);
-  if (is_glyphor()) s_engine.JobMode = true;
+  if (s_engine.Config.DispatchStartsJob) s_engine.JobMode = true;
   if (match->Id == s_engine.Config.ExitId) s_engine.ExitPending = true;
   return 1;
 }
@@ -242,14 +265,18 @@ void CMDLINE_Run(int argc, const char* const* argv, const CmdlineCommand* table,
     s_engine.ShowState = CMDLINE_SHOW_SHOWN;
   }
   if (!ok) {
-    CMDLINE_Report(2);
+    report_error(CMDLINE_ERR_PARSE);
     CMDLINE_ShowHelp(table);
     s_engine.NumSlots = 0;
     s_engine.JobMode = false;
     return;
   }
   if (pFile) {
-    if (!pfOpen || !pfOpen(pFile)) CMDLINE_ShowHelp(table);
+    if (!pfOpen || !pfOpen(pFile)) {
+      // A job whose file was not opened must not end as a success.
+      if (s_engine.ExitPending && s_engine.ExitCode == 0) report_error(CMDLINE_ERR_OPEN_FAILED);
+      CMDLINE_ShowHelp(table);
+    }
     if (argc == 2) s_engine.JobMode = false;
   }
   while (s_engine.JobMode) {
@@ -294,15 +321,15 @@ int CMDLINE_PeekChar() {
 
 int32_t CMDLINE_GetHexValue() {
   s_engine.ReadFailed = false;
-  const bool glyphor = is_glyphor();
+  const bool prefix = s_engine.Config.HexPrefix;
   std::string s;
-  if (!collect(glyphor ? "01234567890abcdefxABCDEF-," : "01234567890abcdefABCDEF-,", false, glyphor,
+  if (!collect(prefix ? "01234567890abcdefxABCDEF-," : "01234567890abcdefABCDEF-,", false, prefix,
                s)) {
-    reader_error(3, "CMDLINE_GetHexValue: Not a hex value");
+    reader_error(CMDLINE_ERR_NOT_HEX);
     return -1;
   }
   if (s.empty()) {
-    reader_error(4, "CMDLINE_GetHexValue: Missing value");
+    reader_error(CMDLINE_ERR_MISSING_HEX);
     return 0;
   }
   size_t i = 0;
@@ -311,12 +338,12 @@ int32_t CMDLINE_GetHexValue() {
     negative = true;
     ++i;
   }
-  if (glyphor && s.size() >= i + 2 && s[i] == '0' && s[i + 1] == 'x') i += 2;
+  if (prefix && s.size() >= i + 2 && s[i] == '0' && s[i + 1] == 'x') i += 2;
   uint32_t v = 0;
   for (; i < s.size(); ++i) {
     int d = hex_digit(s[i]);
     if (d < 0) {
-      reader_error(3, "Not a hex value");
+      reader_error(CMDLINE_ERR_BAD_HEX);
       return 0;
     }
     v = v * 16u + static_cast<uint32_t>(d);
@@ -327,15 +354,15 @@ int32_t CMDLINE_GetHexValue() {
 
 int32_t CMDLINE_GetDecValue() {
   s_engine.ReadFailed = false;
-  const bool glyphor = is_glyphor();
+  const bool percent = s_engine.Config.PercentEndsDecimal;
   std::string s;
-  if (!collect(glyphor ? "01234567890-," : "01234567890-,%", !glyphor, false, s) || s.size() > 11) {
+  if (!collect(percent ? "01234567890-,%" : "01234567890-,", percent, false, s) || s.size() > 11) {
     // More than 11 characters cannot be a 32-bit decimal: refused like a bad character.
-    reader_error(23, "CMDLINE_GetDecValue: Not a decimal value");
+    reader_error(CMDLINE_ERR_NOT_DEC);
     return -1;
   }
   if (s.empty()) {
-    reader_error(24, "CMDLINE_GetHexValue: Missing value");
+    reader_error(CMDLINE_ERR_MISSING_DEC);
     return 0;
   }
   // Leading sign, then digits up to the first non-digit (the C library's conversion).
@@ -366,31 +393,34 @@ int CMDLINE_GetString(char* buffer, int capacity) {
     if (n >= capacity) {
       put_back();
       buffer[n] = 0;
-      reader_error(5, "CMDLINE_GetString: String to long");
+      reader_error(CMDLINE_ERR_STRING_TOO_LONG);
       return n;
     }
     buffer[n++] = static_cast<char>(c);
   }
   buffer[n] = 0;
-  if (n == 0) reader_error(6, "CMDLINE_GetString: Missing string");
+  if (n == 0) reader_error(CMDLINE_ERR_STRING_MISSING);
   return n;
 }
 
 int CMDLINE_ReadFailed() { return s_engine.ReadFailed ? 1 : 0; }
 
 void CMDLINE_Report(int messageNumber) {
-  report_rastrel(message_text(messageNumber), messageNumber + 1);
+  if (console_style())
+    report_console(message_text(messageNumber));
+  else
+    report_numbered(message_text(messageNumber), messageNumber + 1);
 }
 
 void CMDLINE_ReportText(const char* text) {
-  if (is_glyphor())
-    report_glyphor(text);
+  if (console_style())
+    report_console(text);
   else
-    report_rastrel(text, 1);
+    report_numbered(text, 1);
 }
 
 std::string CMDLINE_HelpText(const CmdlineCommand* table) {
-  std::string s = is_glyphor() ? "Valid command line options:\r\n\r\n" : "";
+  std::string s = s_engine.Config.pHelpHeader ? s_engine.Config.pHelpHeader : "";
   for (const CmdlineCommand* e = table; e->pKeyword; ++e) {
     s += "-";
     s += e->pKeyword;
@@ -402,14 +432,12 @@ std::string CMDLINE_HelpText(const CmdlineCommand* table) {
 
 void CMDLINE_ShowHelp(const CmdlineCommand* table) {
   std::string text = CMDLINE_HelpText(table);
-  if (!is_glyphor()) {
-    HOST_Get()->ShowHelp("Valid command line options:", text.c_str());
-  } else if (s_engine.JobMode) {
+  if (console_style() && s_engine.JobMode) {
     text += "***************** Press Enter to Continue *****************\n";
     HOST_Get()->WriteConsole(text.c_str());
     HOST_Get()->Quit();
   } else {
-    HOST_Get()->ShowHelp("CMD Help", text.c_str());
+    HOST_Get()->ShowHelp(s_engine.Config.pHelpTitle, text.c_str());
   }
 }
 

@@ -1,13 +1,11 @@
 // Command-line job engine shared by both converters: splits the arguments into
 // commands, queues them, hands their argument text to the handlers through the
 // readers below and reports errors (message box, log file, console, exit code).
-// The two converters configure different variants; one engine instance per process.
+// Each program describes its conventions in a CmdlineConfig; one engine per process.
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-enum CmdlineVariant { CMDLINE_VARIANT_RASTREL, CMDLINE_VARIANT_GLYPHOR };
 
 typedef void (*CMDLINE_Handler)(void);
 typedef void (*CMDLINE_Executor)(unsigned id, unsigned param);
@@ -23,22 +21,67 @@ struct CmdlineCommand {
   const char* pHelp;            // text after the keyword in the help listing
 };
 
-struct CmdlineConfig {
-  CmdlineVariant Variant = CMDLINE_VARIANT_RASTREL;
-  const char* pCaption = nullptr;       // caption of message boxes
-  const char* pLogFileName = nullptr;   // null: nothing is logged in a job
-  unsigned ExitId = 0;                  // the exit command's identifier
-  CMDLINE_Executor pfExecute = nullptr; // delivers a command as a menu command
-  const char* const* papMessages = nullptr;  // numbered messages (bitmap converter)
-  int NumMessages = 0;
+enum CmdlineReportStyle {
+  // Errors are counted and the job goes on: each report is appended to the log; with the
+  // exit command pending it sets the exit code (message number + 1, or 1 for a text),
+  // otherwise a warning box shows it. Unknown commands get a box with the default caption.
+  CMDLINE_REPORT_NUMBERED,
+  // The first error ends the job: it is kept as the last error and logged with a time
+  // stamp; without a pending exit it goes to the console and the program quits. Unknown
+  // commands go to the console; the help listing of a job too.
+  CMDLINE_REPORT_CONSOLE,
+};
+
+// Errors the engine reports itself.
+enum CmdlineError {
+  CMDLINE_ERR_NOT_HEX,         // a character outside the hexadecimal set
+  CMDLINE_ERR_BAD_HEX,         // collected characters that do not form a number
+  CMDLINE_ERR_MISSING_HEX,
+  CMDLINE_ERR_NOT_DEC,
+  CMDLINE_ERR_MISSING_DEC,
+  CMDLINE_ERR_STRING_TOO_LONG,
+  CMDLINE_ERR_STRING_MISSING,
+  CMDLINE_ERR_ARG_TOO_LONG,    // an argument text beyond the queue slot
+  CMDLINE_ERR_QUEUE_FULL,
+  CMDLINE_ERR_PARSE,           // the command line as a whole failed
+  CMDLINE_ERR_OPEN_FAILED,     // the named file of a job was not opened (nothing else said)
+  CMDLINE_NUM_ERRORS
+};
+
+// How an error is reported: a text when pText is set, else the numbered message.
+struct CmdlineMessage {
+  int Number;
+  const char* pText;
 };
 
 enum {
   CMDLINE_QUEUE_SLOTS = 20,
-  CMDLINE_RASTREL_ARG_CHARS = 499,
-  CMDLINE_GLYPHOR_ARG_CHARS = 199,
+  CMDLINE_MAX_ARG_CHARS = 499,
   CMDLINE_LAST_ERROR_CHARS = 199,
 };
+
+struct CmdlineConfig {
+  const char* pCaption = nullptr;       // caption of message boxes
+  const char* pLogFileName = nullptr;   // null: nothing is logged in a job
+  unsigned ExitId = 0;                  // the exit command's identifier
+  CMDLINE_Executor pfExecute = nullptr; // delivers a command as a menu command
+  const char* const* papMessages = nullptr;  // numbered messages
+  int NumMessages = 0;
+  CmdlineReportStyle ReportStyle = CMDLINE_REPORT_NUMBERED;
+  int ArgChars = CMDLINE_MAX_ARG_CHARS;  // argument text a queue slot holds
+  bool HexPrefix = false;               // hexadecimal values may start with "0x"
+  bool PercentEndsDecimal = true;       // "50%": the value ends before the percent sign
+  bool DispatchStartsJob = false;       // a dispatched command switches job mode on
+  const char* pHelpHeader = "";         // text in front of the help listing
+  const char* pHelpTitle = "Valid command line options:";
+  CmdlineMessage aError[CMDLINE_NUM_ERRORS] = {
+      {3, nullptr}, {3, nullptr}, {4, nullptr}, {23, nullptr}, {24, nullptr}, {5, nullptr},
+      {6, nullptr}, {5, nullptr}, {0, "Too many commands!"}, {2, nullptr}, {21, nullptr},
+  };
+};
+
+// The readers' own texts, for programs that report errors by text.
+void CMDLINE_UseReaderTexts(CmdlineConfig* config);
 
 // Show state of the bitmap converter's main window.
 enum { CMDLINE_SHOW_HIDDEN = 0, CMDLINE_SHOW_PENDING = 1, CMDLINE_SHOW_SHOWN = 2 };

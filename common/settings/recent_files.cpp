@@ -11,7 +11,7 @@
 static std::string value_name(int i) { return "File" + std::to_string(i); }
 
 static unsigned first_item_id(const RecentFileList* list) {
-  return list->FirstId + ((list->Variant == RECENT_GLYPHOR && (list->Flags & RECENT_FLAG_SEPARATOR)) ? 1 : 0);
+  return list->FirstId + ((list->Flags & RECENT_FLAG_SEPARATOR) ? 1 : 0);
 }
 
 static void store(const RecentFileList* list) {
@@ -20,12 +20,10 @@ static void store(const RecentFileList* list) {
                          list->Entries[i].c_str());
 }
 
-void RECENT_Init(RecentFileList* list, RecentVariant variant, const char* key, int max,
-                 unsigned firstId, unsigned flags) {
-  int limit = variant == RECENT_RASTREL ? RECENT_RASTREL_MAX : RECENT_GLYPHOR_MAX;
-  list->Variant = variant;
+void RECENT_Init(RecentFileList* list, const char* key, int max, unsigned firstId,
+                 unsigned flags) {
   list->Key = key;
-  list->Max = max < 1 ? 1 : (max > limit ? limit : max);
+  list->Max = max < 1 ? 1 : (max > RECENT_MAX_ENTRIES ? RECENT_MAX_ENTRIES : max);
   list->FirstId = firstId;
   list->Flags = flags;
   list->Entries.clear();
@@ -41,7 +39,7 @@ void RECENT_Add(RecentFileList* list, const char* path) {
   if (!path || !*path || std::string(path).size() > RECENT_MAX_PATH_CHARS) return;
   for (size_t i = 0; i < list->Entries.size(); ++i) {
     if (strcasecmp(list->Entries[i].c_str(), path) != 0) continue;
-    if (list->Variant == RECENT_RASTREL) return;
+    if (!(list->Flags & RECENT_FLAG_REOPEN_TO_TOP)) return;
     list->Entries.erase(list->Entries.begin() + static_cast<long>(i));
     break;
   }
@@ -59,9 +57,8 @@ const char* RECENT_Get(const RecentFileList* list, unsigned commandId) {
 
 std::vector<RecentMenuItem> RECENT_MenuItems(const RecentFileList* list) {
   std::vector<RecentMenuItem> items;
-  const bool glyphor = list->Variant == RECENT_GLYPHOR;
-  if (glyphor && (list->Flags & RECENT_FLAG_SEPARATOR)) items.push_back({"", 0, true, true});
-  if (glyphor && (list->Flags & RECENT_FLAG_SUBMENU) && list->Entries.empty())
+  if (list->Flags & RECENT_FLAG_SEPARATOR) items.push_back({"", 0, true, true});
+  if ((list->Flags & RECENT_FLAG_SUBMENU) && list->Entries.empty())
     items.push_back({"Empty", 0, false, false});
   unsigned first = first_item_id(list);
   for (size_t i = 0; i < list->Entries.size(); ++i) {

@@ -1,25 +1,22 @@
 // Recent-file lists of the File menu, persisted as string values "File1".."FileN"
-// under their settings key. The bitmap converter keeps the order when a listed file
-// is opened again; the font converter moves it to the top.
+// under their settings key. A listed file opened again keeps its place, or moves to the
+// top with RECENT_FLAG_REOPEN_TO_TOP.
 #pragma once
 
 #include <string>
 #include <vector>
 
-enum RecentVariant { RECENT_RASTREL, RECENT_GLYPHOR };
-
 enum {
   RECENT_MAX_PATH_CHARS = 259,
-  RECENT_RASTREL_MAX = 8,
-  RECENT_GLYPHOR_MAX = 16,
-  RECENT_FLAG_SEPARATOR = 1,  // a separator precedes the items (identifiers start one later)
-  RECENT_FLAG_SUBMENU = 2,    // the list fills a whole submenu ("Empty" when it has no entry)
+  RECENT_MAX_ENTRIES = 16,
+  RECENT_FLAG_SEPARATOR = 1,      // a separator precedes the items (identifiers start one later)
+  RECENT_FLAG_SUBMENU = 2,        // the list fills a whole submenu ("Empty" when it has no entry)
+  RECENT_FLAG_REOPEN_TO_TOP = 4,  // a listed file added again becomes the newest entry
 };
 
 struct RecentFileList {
-  RecentVariant Variant = RECENT_RASTREL;
   std::string Key;
-  int Max = RECENT_RASTREL_MAX;
+  int Max = 1;
   unsigned FirstId = 0;
   unsigned Flags = 0;
   std::vector<std::string> Entries;  // newest first
@@ -33,8 +30,9 @@ struct RecentMenuItem {
 };
 
 // Sets the list up and reads its entries (missing values are skipped, the rest packed).
-void RECENT_Init(RecentFileList* list, RecentVariant variant, const char* key, int max,
-                 unsigned firstId, unsigned flags = 0);
+// max is clamped to 1..RECENT_MAX_ENTRIES.
+void RECENT_Init(RecentFileList* list, const char* key, int max, unsigned firstId,
+                 unsigned flags = 0);
 // Adds a path as the newest entry and stores the list. Paths longer than
 // RECENT_MAX_PATH_CHARS are not listed.
 void RECENT_Add(RecentFileList* list, const char* path);

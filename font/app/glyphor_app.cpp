@@ -84,7 +84,14 @@ int GLYPHOR_RunJob(int argc, const char* const* argv) {
   UNICODE_BuildLookups();
   static const std::string title = std::string(FONT_APP_NAME) + " V" + FONT_APP_VERSION;
   CmdlineConfig config;
-  config.Variant = CMDLINE_VARIANT_GLYPHOR;
+  config.ReportStyle = CMDLINE_REPORT_CONSOLE;
+  config.ArgChars = 199;
+  config.HexPrefix = true;
+  config.PercentEndsDecimal = false;
+  config.DispatchStartsJob = true;
+  config.pHelpHeader = "Valid command line options:\r\n\r\n";
+  config.pHelpTitle = "CMD Help";
+  CMDLINE_UseReaderTexts(&config);
   config.pCaption = title.c_str();
   config.pLogFileName = "Glyphor.err";
   config.ExitId = FONTCMD_ID_EXIT;

@@ -1,22 +1,13 @@
 // glyphor: the font converter. A command line with the exit command is an
-// unattended job that never touches a display; this build has no window.
-#include <cstdio>
-#include <cstdlib>
-
+// unattended job that never touches a display.
+#include "common/cmdline/job_driver.h"
 #include "common/host/headless_host.h"
+#include "common/version/version.h"
+#include "font/app/font_commands.h"
 #include "font/app/glyphor_app.h"
 
 int main(int argc, char** argv) {
-  if (!GLYPHOR_IsUnattendedJob(argc, argv)) {
-    const char* x = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((!x || !*x) && (!wayland || !*wayland))
-      std::fprintf(stderr, "glyphor: no display available; run a job with -exit to work without one\n");
-    else
-      std::fprintf(stderr, "glyphor: this build has no interactive window; run a job with -exit\n");
-    return GLYPHOR_EXIT_NO_WINDOW;
-  }
   static HeadlessHost host;
-  HOST_Set(&host);
-  return GLYPHOR_RunJob(argc, argv);
+  JobProgram program = {"glyphor", VORIX_FONT_PRODUCT, g_aFontCommands, FONTCMD_ID_EXIT, GLYPHOR_RunJob, &host};
+  return JOB_Main(program, argc, argv);
 }

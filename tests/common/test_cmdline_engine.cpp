@@ -9,6 +9,7 @@
 #include "common/cmdline/cmdline.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
+#include "support/engine_configs.h"
 
 namespace {
 
@@ -59,7 +60,6 @@ struct Engine : ::testing::Test {
   }
   void InitRastrel() {
     CmdlineConfig c;
-    c.Variant = CMDLINE_VARIANT_RASTREL;
     c.pCaption = "Bitmap Converter";
     c.pLogFileName = logPath.c_str();
     c.ExitId = 99;
@@ -164,6 +164,37 @@ TEST_F(Engine, FailedOpenShowsHelpAndStillRunsTheQueue) {
   Run({"missing.bmp", "-save", "-exit"});
   EXPECT_EQ(host.Help.size(), 1u);
   EXPECT_EQ(g_executed.size(), 2u);
+  // The opener said nothing: the job still cannot end as a success.
+  EXPECT_EQ(Log(), "Unknown error.");  // message 21 lies beyond this test's table
+  EXPECT_EQ(CMDLINE_GetExitCode(), 22);
+}
+
+TEST_F(Engine, FailedOpenKeepsTheOpenersOwnMessage) {
+  InitRastrel();
+  static bool reported;
+  reported = false;
+  CMDLINE_Run(3, std::vector<const char*>{"rastrel", "x.bmp", "-exit"}.data(), kTable,
+              [](const char*) {
+                CMDLINE_Report(7);
+                reported = true;
+                return 0;
+              });
+  EXPECT_TRUE(reported);
+  EXPECT_EQ(CMDLINE_GetExitCode(), 8);
+  EXPECT_EQ(Log(), "m7");
+}
+
+TEST_F(Engine, ExitBeyondTheQueueStillEndsTheJobWithAnError) {
+  InitRastrel();
+  std::vector<std::string> storage(CMDLINE_QUEUE_SLOTS, "-save");
+  storage.push_back("-exit");
+  std::vector<const char*> args;
+  for (auto& s : storage) args.push_back(s.c_str());
+  Run(args);
+  EXPECT_TRUE(g_executed.empty());
+  EXPECT_TRUE(CMDLINE_IsExitPending());
+  EXPECT_EQ(Log(), "Too many commands!Error during command line parsing.");
+  EXPECT_EQ(CMDLINE_GetExitCode(), 3);
 }
 
 TEST_F(Engine, QueueAndArgumentLimitsAreRefused) {
@@ -178,15 +209,14 @@ TEST_F(Engine, QueueAndArgumentLimitsAreRefused) {
   CMDLINE_Reset();
   InitRastrel();
   host.Warnings.clear();
-  std::string longArg = "-save" + std::string(CMDLINE_RASTREL_ARG_CHARS + 1, 'a');
+  std::string longArg = "-save" + std::string(CMDLINE_MAX_ARG_CHARS + 1, 'a');
   Run({longArg.c_str()});
   EXPECT_TRUE(g_executed.empty());
   ASSERT_GE(host.Warnings.size(), 1u);
 }
 
 TEST_F(Engine, GlyphorStepsThroughTheQueueAndLogsErrors) {
-  CmdlineConfig c;
-  c.Variant = CMDLINE_VARIANT_GLYPHOR;
+  CmdlineConfig c = testsupport::ConsoleEngineConfig();
   c.pCaption = "Font Converter";
   std::string errPath = dir / "Glyphor.err";
   c.pLogFileName = errPath.c_str();
@@ -216,8 +246,7 @@ TEST_F(Engine, GlyphorStepsThroughTheQueueAndLogsErrors) {
 }
 
 TEST_F(Engine, GlyphorUnknownCommandGoesToTheConsole) {
-  CmdlineConfig c;
-  c.Variant = CMDLINE_VARIANT_GLYPHOR;
+  CmdlineConfig c = testsupport::ConsoleEngineConfig();
   CMDLINE_Init(c);
   EXPECT_EQ(CMDLINE_Dispatch("bogus", kTable), 0);
   EXPECT_EQ(host.Console,

@@ -3,6 +3,7 @@
 
 #include "common/cmdline/cmdline.h"
 #include "support/recording_host.h"
+#include "support/engine_configs.h"
 
 namespace {
 
@@ -15,7 +16,6 @@ struct Readers : ::testing::Test {
   void SetUp() override {
     HOST_Set(&host);
     CmdlineConfig c;
-    c.Variant = CMDLINE_VARIANT_RASTREL;
     c.pCaption = "Bitmap Converter";
     c.papMessages = kMessages;
     c.NumMessages = 27;
@@ -26,8 +26,7 @@ struct Readers : ::testing::Test {
     HOST_Set(nullptr);
   }
   void UseGlyphor() {
-    CmdlineConfig c;
-    c.Variant = CMDLINE_VARIANT_GLYPHOR;
+    CmdlineConfig c = testsupport::ConsoleEngineConfig();
     c.pCaption = "Font Converter";
     CMDLINE_Init(c);
   }

@@ -12,7 +12,7 @@ const char kKey[] = "Software\\Tavrex\\Rastrel\\Recent File List\\";
 TEST(RecentFiles, RastrelDropsOldestAndIgnoresListedFiles) {
   TempDir dir;
   RecentFileList list;
-  RECENT_Init(&list, RECENT_RASTREL, kKey, 8, 1101);
+  RECENT_Init(&list, kKey, 8, 1101);
   for (int i = 1; i <= 9; ++i) RECENT_Add(&list, ("/img/f" + std::to_string(i) + ".bmp").c_str());
   ASSERT_EQ(list.Entries.size(), 8u);
   EXPECT_EQ(list.Entries.front(), "/img/f9.bmp");
@@ -23,7 +23,7 @@ TEST(RecentFiles, RastrelDropsOldestAndIgnoresListedFiles) {
   EXPECT_EQ(list.Entries.front(), "/img/f9.bmp");
 
   RecentFileList again;
-  RECENT_Init(&again, RECENT_RASTREL, kKey, 8, 1101);
+  RECENT_Init(&again, kKey, 8, 1101);
   EXPECT_EQ(again.Entries, list.Entries);
   EXPECT_STREQ(RECENT_Get(&again, 1101), "/img/f9.bmp");
   EXPECT_STREQ(RECENT_Get(&again, 1108), "/img/f2.bmp");
@@ -39,7 +39,7 @@ TEST(RecentFiles, MissingValuesAreSkippedAndPacked) {
   SETTINGS_WriteString(kKey, "File2", "/b.bmp");
   SETTINGS_WriteString(kKey, "File5", "/e.bmp");
   RecentFileList list;
-  RECENT_Init(&list, RECENT_RASTREL, kKey, 8, 1101);
+  RECENT_Init(&list, kKey, 8, 1101);
   EXPECT_EQ(list.Entries, (std::vector<std::string>{"/b.bmp", "/e.bmp"}));
   RECENT_Add(&list, std::string(300, 'x').c_str());  // too long to list
   EXPECT_EQ(list.Entries.size(), 2u);
@@ -48,8 +48,8 @@ TEST(RecentFiles, MissingValuesAreSkippedAndPacked) {
 TEST(RecentFiles, GlyphorMovesListedFileToTopWithSubmenuItems) {
   TempDir dir;
   RecentFileList list;
-  RECENT_Init(&list, RECENT_GLYPHOR, "Software\\Tavrex\\Glyphor\\Recent C\\", 4, 700,
-              RECENT_FLAG_SEPARATOR | RECENT_FLAG_SUBMENU);
+  RECENT_Init(&list, "Software\\Tavrex\\Glyphor\\Recent C\\", 4, 700,
+              RECENT_FLAG_SEPARATOR | RECENT_FLAG_SUBMENU | RECENT_FLAG_REOPEN_TO_TOP);
   auto empty = RECENT_MenuItems(&list);
   ASSERT_EQ(empty.size(), 2u);
   EXPECT_TRUE(empty[0].Separator);

@@ -10,6 +10,7 @@
 #include "bitmap/app/messages.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
+#include "support/engine_configs.h"
 
 namespace {
 
@@ -51,9 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   args.push_back(current);
   std::vector<const char*> argv;
   for (const auto& a : args) argv.push_back(a.c_str());
-  for (CmdlineVariant variant : {CMDLINE_VARIANT_RASTREL, CMDLINE_VARIANT_GLYPHOR}) {
-    CmdlineConfig config;
-    config.Variant = variant;
+  for (bool console : {false, true}) {
+    CmdlineConfig config = console ? testsupport::ConsoleEngineConfig() : testsupport::NumberedEngineConfig();
     config.ExitId = 1209;
     config.pfExecute = consume_arguments;
     config.papMessages = RASTREL_apMessage;

@@ -5,6 +5,7 @@
 #include "font/model/edit_log.h"
 #include "font/support/font_test_util.h"
 #include "support/temp_dir.h"
+#include "support/engine_configs.h"
 
 namespace {
 
@@ -38,8 +39,7 @@ TEST(EditLog, CapacityGrowsInWholeKilobytes) {
 TEST(Reporter, RoutesByModeAndCountsReports) {
   fonttest::HostScope scope;
   TempDir dir;
-  CmdlineConfig config;
-  config.Variant = CMDLINE_VARIANT_GLYPHOR;
+  CmdlineConfig config = testsupport::ConsoleEngineConfig();
   config.pCaption = "Glyphor";
   config.pLogFileName = nullptr;
   CMDLINE_Init(config);
