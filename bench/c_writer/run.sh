@@ -1,7 +1,7 @@
 #!/bin/sh
 # Benchmark of the C bitmap writer against dd (run by hand, not in CI).
 # Usage: bench/c_writer/run.sh [output folder] [runs]
-# Builds the libraries in build-bench (Release), then the timing program, then runs it.
+# Builds the timing program in build-bench (Release, BUILD_BENCHMARKS=ON), then runs it.
 # The output folder (default: a fresh folder under build-bench) should be on the disk you
 # care about; both the writer and dd write there.
 set -eu
@@ -14,11 +14,7 @@ if ! command -v cmake >/dev/null || ! command -v ninja >/dev/null || ! command -
   if [ "$(id -u)" = 0 ]; then apt=apt-get; else apt="sudo apt-get"; fi
   $apt install -y cmake ninja-build build-essential coreutils libpng-dev libfreetype-dev libfontconfig-dev
 fi
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --target bitmap_output >/dev/null
-c++ -std=c++20 -O2 -DNDEBUG -I"$root" "$root/bench/c_writer/c_writer_bench.cpp" \
-  "$build/bitmap/output/libbitmap_output.a" "$build/bitmap/image/libbitmap_image.a" \
-  "$build/colour/libcolour.a" "$build/common/settings/libcommon_settings.a" \
-  "$build/common/cmdline/libcommon_cmdline.a" -lpng -lz -o "$build/c_writer_bench"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=ON >/dev/null
+cmake --build "$build" --target c_writer_bench >/dev/null
 mkdir -p "$out"
-"$build/c_writer_bench" "$out" "$runs"
+"$build/bench/c_writer_bench" "$out" "$runs"

@@ -17,10 +17,9 @@ for tool in convert hyperfine /usr/bin/time; do
   fi
 done
 [ -f "$WORK/photo.bmp" ] || "$ROOT/bench/colour/make_photo.sh" "$WORK/photo.bmp"
-cmake --build "$BUILD" --target rastrel bitmap_image
-c++ -O2 -std=c++20 -I"$ROOT" "$ROOT/bench/colour/bench_core.cpp" \
-  "$BUILD/bitmap/image/libbitmap_image.a" "$BUILD/colour/libcolour.a" \
-  "$BUILD/common/cmdline/libcommon_cmdline.a" -lpng -o "$WORK/bench_core"
+cmake -S "$ROOT" -B "$BUILD" -DBUILD_BENCHMARKS=ON >/dev/null
+cmake --build "$BUILD" --target rastrel bench_core
+BENCH_CORE=$(realpath "$BUILD/bench/bench_core")
 RASTREL=$(realpath "$BUILD/bitmap/app/rastrel")
 cd "$WORK"
 
@@ -50,4 +49,4 @@ for path in sys.argv[1:]:
 PY
 
 echo "== Core operations (median of 5, ms)"
-./bench_core photo.bmp 5
+"$BENCH_CORE" photo.bmp 5

@@ -13,10 +13,8 @@ command -v gif2rgb >/dev/null || need+=(giflib-tools)
 if [ ${#need[@]} -gt 0 ]; then sudo apt-get install -y "${need[@]}"; fi
 
 build=build-bench
-cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build $build --target bitmap_image >/dev/null
-c++ -std=c++20 -O2 -I. bench/readers/bench_readers.cpp $build/bitmap/image/libbitmap_image.a \
-  $build/colour/libcolour.a $build/common/cmdline/libcommon_cmdline.a -lpng -o $build/bench_readers
+cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=ON >/dev/null
+cmake --build $build --target bench_readers >/dev/null
 
 data=$build/bench-data
 mkdir -p $data
@@ -53,7 +51,7 @@ out=bench/readers/results.md
   echo "| file | size | ours (ms) | djpeg (ms) | ratio |"
   echo "|---|---|---|---|---|"
   for f in base420 twin444 prog420; do
-    ours=$($build/bench_readers jpeg $data/$f.jpg "$runs" | cut -d' ' -f1)
+    ours=$($build/bench/bench_readers jpeg $data/$f.jpg "$runs" | cut -d' ' -f1)
     peer=$(median_cmd djpeg -dct int -nosmooth -ppm -outfile /dev/null $data/$f.jpg)
     ratio=$(python3 -c "print('%.2f' % ($ours / $peer))")
     echo "| $f.jpg | $(stat -c %s $data/$f.jpg) | $ours | $peer | $ratio |"
@@ -61,11 +59,11 @@ out=bench/readers/results.md
   echo
   echo "| file | ours (ms) | reference (ms) |"
   echo "|---|---|---|"
-  gif=$($build/bench_readers gif $data/gif2000.gif "$runs" | cut -d' ' -f1)
-  gifc=$($build/bench_readers gif-clean $data/gif2000.gif "$runs" | cut -d' ' -f1)
+  gif=$($build/bench/bench_readers gif $data/gif2000.gif "$runs" | cut -d' ' -f1)
+  gifc=$($build/bench/bench_readers gif-clean $data/gif2000.gif "$runs" | cut -d' ' -f1)
   gpeer=$(median_cmd gif2rgb -1 -o /dev/null $data/gif2000.gif)
   echo "| gif2000.gif, 2000 x 2000, 256 colours: frame decode | $gif | giflib gif2rgb $gpeer |"
   echo "| the same through the file reader (with best palette clean-up) | $gifc | |"
-  png=$($build/bench_readers png $data/rgba.png "$runs" | cut -d' ' -f1)
+  png=$($build/bench/bench_readers png $data/rgba.png "$runs" | cut -d' ' -f1)
   echo "| rgba.png, 4000 x 3000 RGBA | $png | |"
 } | tee $out
