@@ -2,6 +2,8 @@
 // (temporary file, fsync, rename) so a crash never leaves half a file.
 #include "common/settings/settings_store.h"
 
+#include "common/settings/settings_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,11 +20,7 @@
 
 namespace {
 
-struct Value {
-  std::string Name;
-  SettingsType Type;
-  std::string Data;  // raw bytes (binary), text (sz) or decimal digits (dword)
-};
+using Value = SettingsValue;
 
 std::string config_home() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -31,119 +29,11 @@ std::string config_home() {
   return std::string(home && *home ? home : "/tmp") + "/.config";
 }
 
-bool valid_name(const char* name) {
-  if (!name || !*name) return false;
-  for (const char* p = name; *p; ++p)
-    if (*p == '=' || *p == '\n' || *p == '\r') return false;
-  return true;
-}
-
-std::string escape(const std::string& s) {
-  std::string out;
-  for (char c : s) {
-    if (c == '\\') out += "\\\\";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\r') out += "\\r";
-    else out += c;
-  }
-  return out;
-}
-
-bool unescape(const std::string& s, std::string* out) {
-  out->clear();
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '\\') {
-      *out += s[i];
-      continue;
-    }
-    if (++i >= s.size()) return false;
-    if (s[i] == '\\') *out += '\\';
-    else if (s[i] == 'n') *out += '\n';
-    else if (s[i] == 'r') *out += '\r';
-    else return false;
-  }
-  return true;
-}
-
-int hex_nibble(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-bool parse_line(const std::string& line, Value* v) {
-  size_t eq = line.find('=');
-  if (eq == std::string::npos || eq == 0) return false;
-  size_t colon = line.find(':', eq + 1);
-  if (colon == std::string::npos) return false;
-  v->Name = line.substr(0, eq);
-  std::string type = line.substr(eq + 1, colon - eq - 1);
-  std::string data = line.substr(colon + 1);
-  if (type == "sz") {
-    v->Type = SETTINGS_SZ;
-    return unescape(data, &v->Data);
-  }
-  if (type == "dword") {
-    if (data.empty() || data.size() > 10) return false;
-    uint64_t n = 0;
-    for (char c : data) {
-      if (c < '0' || c > '9') return false;
-      n = n * 10 + static_cast<uint64_t>(c - '0');
-    }
-    if (n > 0xFFFFFFFFu) return false;
-    v->Type = SETTINGS_DWORD;
-    v->Data = data;
-    return true;
-  }
-  if (type == "binary") {
-    if (data.size() % 2) return false;
-    v->Type = SETTINGS_BINARY;
-    v->Data.clear();
-    for (size_t i = 0; i < data.size(); i += 2) {
-      int hi = hex_nibble(data[i]), lo = hex_nibble(data[i + 1]);
-      if (hi < 0 || lo < 0) return false;
-      v->Data += static_cast<char>(hi * 16 + lo);
-    }
-    return true;
-  }
-  return false;
-}
-
-std::string format_line(const Value& v) {
-  static const char kHex[] = "0123456789abcdef";
-  std::string s = v.Name + "=";
-  switch (v.Type) {
-    case SETTINGS_SZ: s += "sz:" + escape(v.Data); break;
-    case SETTINGS_DWORD: s += "dword:" + v.Data; break;
-    case SETTINGS_BINARY:
-      s += "binary:";
-      for (unsigned char c : v.Data) {
-        s += kHex[c >> 4];
-        s += kHex[c & 15];
-      }
-      break;
-  }
-  return s;
-}
-
-// Lines that do not parse are dropped: a damaged file reads as absent values.
 std::vector<Value> load_key(const std::string& path) {
-  std::vector<Value> values;
   std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    Value v;
-    if (!parse_line(line, &v)) continue;
-    for (auto& old : values)
-      if (old.Name == v.Name) old.Name.clear();
-    values.push_back(std::move(v));
-  }
-  std::vector<Value> unique;
-  for (auto& v : values)
-    if (!v.Name.empty()) unique.push_back(std::move(v));
-  return unique;
+  std::stringstream text;
+  text << in.rdbuf();
+  return SETTINGS_ParseText(text.str());
 }
 
 bool make_dirs(const std::string& dir) {
@@ -161,8 +51,7 @@ bool make_dirs(const std::string& dir) {
 int store_key(const std::string& path, const std::vector<Value>& values) {
   size_t slash = path.rfind('/');
   if (slash == std::string::npos || !make_dirs(path.substr(0, slash))) return 1;
-  std::string text;
-  for (const auto& v : values) text += format_line(v) + "\n";
+  std::string text = SETTINGS_FormatText(values);
   std::string tmp = path + ".tmp." + std::to_string(getpid());
   int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) return 1;
@@ -191,7 +80,7 @@ const Value* find(const std::vector<Value>& values, const char* name) {
 }
 
 int write_value(const char* keyPath, Value v) {
-  if (!valid_name(v.Name.c_str())) return 1;
+  if (!SETTINGS_ValidName(v.Name.c_str())) return 1;
   std::string path = SETTINGS_KeyFile(keyPath);
   if (path.empty()) return 1;
   std::vector<Value> values = load_key(path);

@@ -1,6 +1,7 @@
 // Replays fuzz inputs without libFuzzer: every file in the folders (or files) named on
 // the command line is fed once to LLVMFuzzerTestOneInput. Exits non-zero when a folder
-// is missing; a crash or sanitizer report ends the process as it would under the fuzzer.
+// is missing or nothing was replayed; a crash or sanitizer report ends the process as it
+// would under the fuzzer.
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -28,7 +29,10 @@ int main(int argc, char** argv) {
   int count = 0;
   for (int i = 1; i < argc; ++i) {
     struct stat st;
-    if (stat(argv[i], &st) != 0) continue;  // a target may have no crash folder yet
+    if (stat(argv[i], &st) != 0) {
+      std::fprintf(stderr, "missing: %s\n", argv[i]);
+      return 1;
+    }
     if (!S_ISDIR(st.st_mode)) {
       count += run_file(argv[i]);
       continue;
