@@ -2,6 +2,9 @@
 // message a user would see goes through the host interface, never a window.
 #include "common/cmdline/cmdline.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +32,7 @@ struct Engine {
   bool ErrorSeen;
   const char* pCursor;
   FILE* pLog;
+  bool LogFailed;
   int ExitCode;
   int ShowState;
   char acLastError[CMDLINE_LAST_ERROR_CHARS + 1];
@@ -50,14 +54,20 @@ const char* message_text(int number) {
   return "Unknown error.";
 }
 
+// The job's log in the working folder, created anew by its first message. A symbolic
+// link there is not followed; a log that cannot be written leaves the message on
+// standard error, so a job never loses its reason.
 void write_log(const char* text) {
   if (!s_engine.Config.pLogFileName) return;
-  if (!s_engine.pLog) {
-    s_engine.pLog = std::fopen(s_engine.Config.pLogFileName, "wb");
-    if (!s_engine.pLog) return;
+  if (!s_engine.pLog && !s_engine.LogFailed) {
+    int fd = open(s_engine.Config.pLogFileName, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) s_engine.pLog = fdopen(fd, "wb");
+    if (fd >= 0 && !s_engine.pLog) close(fd);
+    s_engine.LogFailed = !s_engine.pLog;
   }
-  std::fputs(text, s_engine.pLog);
-  std::fflush(s_engine.pLog);
+  if (s_engine.pLog && std::fputs(text, s_engine.pLog) >= 0 && std::fflush(s_engine.pLog) == 0) return;
+  std::fprintf(stderr, "%s\n", text);
+  std::fflush(stderr);
 }
 
 // Console sink: the text on the job's console, then the program ends.

@@ -24,7 +24,7 @@ std::string LOG_MessageLogPath(const char* programPath, bool inWorkingDir) {
 }
 
 int LOG_AppendMessage(const char* logPath, const char* text) {
-  int fd = open(logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  int fd = open(logPath, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) return 1;
   std::string line = std::string(text ? text : "") + "\r\n";
   size_t done = 0;

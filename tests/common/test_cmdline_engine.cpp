@@ -1,6 +1,7 @@
 // Job engine: dispatch, queue, help listing, reporting, log file and exit codes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -253,6 +254,26 @@ TEST_F(Engine, GlyphorUnknownCommandGoesToTheConsole) {
             "\n\"bogus\" is not a valid command !\n\n\n***************** Press Enter to Continue *****************\n");
   EXPECT_FALSE(CMDLINE_IsJobMode());
   EXPECT_EQ(host.QuitCount, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Engine, LogLinkIsNotFollowedAndTheMessageReachesStandardError) {
+  const std::string victim = dir / "victim.txt";
+  std::ofstream(victim) << "precious";
+  std::filesystem::create_symlink(victim, logPath);
+  InitRastrel();
+  g_failWith = 3;
+  testing::internal::CaptureStderr();
+  Run({"x.bmp", "-exit", "-save"});
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(CMDLINE_GetExitCode(), 4);
+  EXPECT_NE(err.find("m3"), std::string::npos);
+  std::ifstream in(victim);
+  std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(kept, "precious");
 }
 
 }  // namespace

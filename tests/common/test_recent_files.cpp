@@ -1,6 +1,15 @@
 // Recent-file lists of both converters and their persistence.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
 #include "common/settings/recent_files.h"
 #include "common/settings/settings_store.h"
 #include "support/temp_dir.h"
@@ -65,6 +74,47 @@ TEST(RecentFiles, GlyphorMovesListedFileToTopWithSubmenuItems) {
   EXPECT_EQ(items[1].Text, "&1 /A.C");
   EXPECT_EQ(items[1].Id, 701u);  // identifiers start one later after the separator
   EXPECT_STREQ(RECENT_Get(&list, 702), "/b.c");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RecentFiles, InstancesAddingAtOnceLoseNoEntry) {
+  TempDir dir;
+  const int kInstances = 8;
+  std::vector<pid_t> children;
+  for (int i = 0; i < kInstances; ++i) {
+    pid_t pid = fork();
+    if (pid == 0) {
+      RecentFileList list;
+      RECENT_Init(&list, kKey, 8, 1101);  // each instance read the list before the others wrote
+      RECENT_Add(&list, ("/img/p" + std::to_string(i) + ".bmp").c_str());
+      _exit(0);
+    }
+    children.push_back(pid);
+  }
+  for (pid_t pid : children) waitpid(pid, nullptr, 0);
+  RecentFileList list;
+  RECENT_Init(&list, kKey, 8, 1101);
+  ASSERT_EQ(list.Entries.size(), 8u);
+  std::set<std::string> unique(list.Entries.begin(), list.Entries.end());
+  EXPECT_EQ(unique.size(), 8u);
+}
+
+TEST(RecentFiles, AnUnreadableListIsNotReplaced) {
+  TempDir dir;
+  const std::string path = SETTINGS_KeyFile(kKey);
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  std::string big = "File1=sz:/a.bmp\n" + std::string(SETTINGS_MAX_FILE_BYTES, 'x');
+  std::ofstream(path, std::ios::binary) << big;
+  RecentFileList list;
+  RECENT_Init(&list, kKey, 8, 1101);
+  RECENT_Add(&list, "/b.bmp");
+  EXPECT_EQ(list.Entries, (std::vector<std::string>{"/b.bmp"}));  // this program's list
+  std::ifstream in(path, std::ios::binary);
+  std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(kept, big);
 }
 
 }  // namespace

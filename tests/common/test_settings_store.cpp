@@ -1,7 +1,13 @@
 // Settings store: file mapping, typed values, atomic replacement, damaged files.
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstring>
+#include <vector>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -93,6 +99,90 @@ TEST(SettingsStore, UnwritableStoreFailsQuietly) {
   uint32_t n;
   EXPECT_NE(SETTINGS_ReadDword(kKey, "UseARGB", &n), 0);
   EXPECT_NE(SETTINGS_WriteString(kKey, "bad=name", "x"), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SettingsStore, WithoutHomeTheUsersOwnFolderIsUsed) {
+  TempDir dir;
+  const char* oldHome = std::getenv("HOME");
+  std::string saved = oldHome ? oldHome : "";
+  unsetenv("XDG_CONFIG_HOME");
+  unsetenv("HOME");
+  struct passwd* pw = getpwuid(getuid());
+  ASSERT_NE(pw, nullptr);
+  EXPECT_EQ(SETTINGS_KeyFile(kKey), std::string(pw->pw_dir) + "/.config/Tavrex/Rastrel/Settings.ini");
+  EXPECT_EQ(SETTINGS_KeyFile(kKey).rfind("/tmp/", 0), std::string::npos);
+  if (oldHome) setenv("HOME", saved.c_str(), 1);
+}
+
+TEST(SettingsStore, PlantedTemporaryNamesAreNeverFollowed) {
+  TempDir dir;
+  const std::string folder = dir / "config/Tavrex/Rastrel";
+  std::filesystem::create_directories(folder);
+  const std::string victim = dir / "victim.txt";
+  std::ofstream(victim) << "precious";
+  // Links named like temporary files of the key, left by someone else or a crash.
+  for (const char* name : {"Settings.ini.tmp-AAAAAA", "Settings.ini.tmp.1234", "Settings.ini.tmp"})
+    std::filesystem::create_symlink(victim, folder + "/" + name);
+  ASSERT_EQ(SETTINGS_WriteDword(kKey, "UseARGB", 1), 0);
+  EXPECT_EQ(read_file(victim), "precious");
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder + "/Settings.ini.tmp-AAAAAA")));
+  struct stat st;
+  ASSERT_EQ(stat(SETTINGS_KeyFile(kKey).c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST(SettingsStore, OversizedOrUnreadableFilesAreNeverReplaced) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Path / "config/Tavrex/Rastrel");
+  const std::string path = SETTINGS_KeyFile(kKey);
+  std::string big = "ViewOption=dword:1\n" + std::string(SETTINGS_MAX_FILE_BYTES, '#');
+  std::ofstream(path, std::ios::binary) << big;
+  uint32_t n;
+  EXPECT_NE(SETTINGS_ReadDword(kKey, "ViewOption", &n), 0);
+  EXPECT_NE(SETTINGS_WriteDword(kKey, "UseARGB", 1), 0);
+  EXPECT_EQ(read_file(path), big);
+  // A folder where the key file should be is no settings file either.
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+  EXPECT_NE(SETTINGS_WriteDword(kKey, "UseARGB", 1), 0);
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST(SettingsStore, ConcurrentWritersLoseNoValue) {
+  TempDir dir;
+  const int kWriters = 20;
+  std::vector<pid_t> children;
+  for (int i = 0; i < kWriters; ++i) {
+    pid_t pid = fork();
+    if (pid == 0) _exit(SETTINGS_WriteDword(kKey, ("Value" + std::to_string(i)).c_str(), i) == 0 ? 0 : 1);
+    children.push_back(pid);
+  }
+  for (pid_t pid : children) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  for (int i = 0; i < kWriters; ++i) {
+    uint32_t n = 99;
+    EXPECT_EQ(SETTINGS_ReadDword(kKey, ("Value" + std::to_string(i)).c_str(), &n), 0) << i;
+    EXPECT_EQ(n, static_cast<uint32_t>(i));
+  }
+}
+
+TEST(SettingsStore, ChangedFilesAreReadAgain) {
+  TempDir dir;
+  ASSERT_EQ(SETTINGS_WriteDword(kKey, "ViewOption", 1), 0);
+  uint32_t n = 0;
+  ASSERT_EQ(SETTINGS_ReadDword(kKey, "ViewOption", &n), 0);
+  EXPECT_EQ(n, 1u);
+  // Another program replaces the file: the cached values must not be used.
+  std::ofstream(SETTINGS_KeyFile(kKey), std::ios::binary) << "ViewOption=dword:22\n";
+  ASSERT_EQ(SETTINGS_ReadDword(kKey, "ViewOption", &n), 0);
+  EXPECT_EQ(n, 22u);
 }
 
 }  // namespace
