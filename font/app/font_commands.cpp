@@ -13,7 +13,7 @@
 #include "font/formats/xbf_reader.h"
 #include "font/model/edit_log.h"
 #include "font/model/font_message.h"
-#include "font/model/glyph_gen.h"
+#include "font/generator/glyph_gen.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "font/app/font_commands.h"
 #include "font/app/font_options.h"
 #include "font/model/font_message.h"
-#include "font/model/glyph_gen.h"
+#include "font/generator/glyph_gen.h"
 #include "font/model/sjis.h"
 #include "font/model/unicode_data.h"
 
