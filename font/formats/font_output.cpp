@@ -92,6 +92,7 @@ FontCharGeometry FONTOUT_Geometry(const FontDoc* doc, unsigned code, const FontS
   int rows = doc->Height;
   if (FONT_IsExtended(doc->Type) && c.GlyphHeight != 0) rows = c.GlyphHeight;
   g.Rows = rows * o.MagY;
+  g.PlaneBytesPerLine = FONT_BytesPerLine(doc->Type, c.Width);
   return g;
 }
 
@@ -115,9 +116,8 @@ static const uint8_t* reverse_table(int bpp) {
   return tables[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)];
 }
 
-void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOptions& o,
-                     bool frame, uint8_t* out) {
-  FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
+void FONTOUT_PackRow(const FontDoc* doc, unsigned code, const FontCharGeometry& g, int y,
+                     const FontSaveOptions& o, bool frame, uint8_t* out) {
   const int bpp = frame ? 1 : FONT_BitsPerPixel(doc->Type);
   std::memset(out, 0, static_cast<size_t>(g.BytesPerLine));
   if (!bpp) return;
@@ -126,7 +126,7 @@ void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOpt
   if (o.MagX == 1 && FONT_BitsPerPixel(doc->Type) == bpp) {
     // Unmagnified rows are the plane's rows with the pixel order reversed per byte.
     const uint8_t* plane = frame ? c.pFrame : c.pPixels;
-    const size_t bpl = static_cast<size_t>(FONT_BytesPerLine(doc->Type, c.Width));
+    const size_t bpl = static_cast<size_t>(g.PlaneBytesPerLine);
     const size_t start = static_cast<size_t>(sy) * bpl;
     if (!plane || !bpl || start + bpl > c.PlaneSize) return;
     const uint8_t* rev = reverse_table(bpp);
@@ -170,7 +170,7 @@ void FONTOUT_WritePlane(FontOutput* out, const FontDoc* doc, unsigned code, cons
   FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
   std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
   for (int y = 0; y < g.Rows; ++y) {
-    FONTOUT_PackRow(doc, code, y, o, frame, row.data());
+    FONTOUT_PackRow(doc, code, g, y, o, frame, row.data());
     FONTOUT_Write(out, row.data(), static_cast<size_t>(g.BytesPerLine));
   }
 }
