@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/host/headless_host.h"
 #include "font/app/glyphor_app.h"
+#include "font/app/headless_glyphor_host.h"
 
 int main(int argc, char** argv) {
   if (!GLYPHOR_IsUnattendedJob(argc, argv)) {
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "glyphor: this build has no interactive window; run a job with -exit\n");
     return GLYPHOR_EXIT_NO_WINDOW;
   }
-  static HeadlessHost host;
-  HOST_Set(&host);
+  static HeadlessGlyphorHost host;
+  GLYPHOR_SetHost(&host);
   return GLYPHOR_RunJob(argc, argv);
 }

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "font/model/font_message.h"
+#include "font/model/font_messages.h"
 
 void FONTOUT_Init(FontOutput* out, FILE* file) {
   out->pFile = file;
@@ -23,7 +23,7 @@ bool FONTOUT_Flush(FontOutput* out) {
   if (!ok && !out->Failed) {
     // Reported once per save; the writer goes on and the buffer is emptied every time.
     out->Failed = true;
-    FONTMSG_Report("Writing error");
+    FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
   }
   return ok;
 }
@@ -42,7 +42,7 @@ void FONTOUT_Write(FontOutput* out, const void* data, size_t size) {
       out->Used = 0;
       if (!ok && !out->Failed) {
         out->Failed = true;
-        FONTMSG_Report("Writing error");
+        FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
       }
     }
   }

@@ -13,7 +13,7 @@
 #include "font/model/edit_log.h"
 #include "font/generator/cmap.h"
 #include "font/generator/font_engine.h"
-#include "font/model/font_message.h"
+#include "font/model/font_messages.h"
 #include "font/model/sjis.h"
 #include "font/model/unicode_data.h"
 
@@ -369,7 +369,7 @@ FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int a
   FontDoc* doc = FONT_CreateEmpty();
   if (!doc) {
     HOST_Get()->SetWaitCursor(false);
-    FONTMSG_Report("Could not create font!");
+    FONTMSG_ReportMsg(FONTMSG_CREATE_FAILED);
     return nullptr;
   }
   doc->Type = type;
@@ -387,7 +387,7 @@ FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int a
   if (!font) {
     FONT_Destroy(doc);
     HOST_Get()->SetWaitCursor(false);
-    FONTMSG_Report("Could not create font!");
+    FONTMSG_ReportMsg(FONTMSG_CREATE_FAILED);
     return nullptr;
   }
   FontFace* source = new FontFace(font, scale);
@@ -402,9 +402,7 @@ FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int a
   if (FONT_IsExtended(type) && !doc->HasUnicodeMap) {
     FONT_Destroy(doc);
     HOST_Get()->SetWaitCursor(false);
-    FONTMSG_Report(
-        "An extended font file requires a true type or an open type font.\r\n"
-        "The selected font is not such a font.");
+    FONTMSG_ReportMsg(FONTMSG_NOT_TRUETYPE);
     return nullptr;
   }
   EngineMetrics m = ENGINE_GetMetrics(font);
