@@ -21,6 +21,8 @@ bool GLYPHOR_HasHandler(unsigned id);
 
 // True once the exit command ran (the main window is gone).
 bool GLYPHOR_IsExitRequested();
-void GLYPHOR_ResetExit();
+// Back to the state of a program start: no exit, all characters shown, Save As format
+// C, range dialog values 0.
+void GLYPHOR_ResetCommandState();
 // Enabled-characters-only view mode (menu 760).
 bool GLYPHOR_IsEnabledOnlyView();

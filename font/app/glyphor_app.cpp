@@ -26,15 +26,6 @@ namespace {
 bool s_inCommand;
 bool s_complete;
 
-// The job engine's executor: one queued command at a time, then the next.
-void execute(unsigned id, unsigned param) {
-  if (s_inCommand) return;
-  s_inCommand = true;
-  GLYPHOR_Execute(id, param);
-  s_inCommand = false;
-  CMDLINE_Advance();
-}
-
 std::string program_path(const char* argv0) {
   char acPath[PATH_MAX];
   ssize_t n = readlink("/proc/self/exe", acPath, sizeof(acPath) - 1);
@@ -68,6 +59,14 @@ bool process_command_line(int argc, const char* const* argv) {
 
 }  // namespace
 
+void GLYPHOR_DeliverQueued(unsigned id, unsigned param) {
+  if (s_inCommand) return;
+  s_inCommand = true;
+  GLYPHOR_Execute(id, param);
+  s_inCommand = false;
+  CMDLINE_Advance();
+}
+
 const char* GLYPHOR_FullTitle() {
   static const std::string title = std::string(FONT_APP_NAME) + " V" + FONT_APP_VERSION;
   return title.c_str();
@@ -96,9 +95,9 @@ bool GLYPHOR_Start(int argc, const char* const* argv) {
   config.pCaption = GLYPHOR_FullTitle();
   config.pLogFileName = "Glyphor.err";
   config.ExitId = GLYPHOR_ID_EXIT;
-  config.pfExecute = execute;
+  config.pfExecute = GLYPHOR_DeliverQueued;
   CMDLINE_Init(config);
-  GLYPHOR_ResetExit();
+  GLYPHOR_ResetCommandState();
   s_complete = process_command_line(argc, argv);
   if (!s_complete && !FONTMSG_IsNoMessages()) CMDLINE_ShowHelp(GLYPHOR_aCommand);
   return s_complete;

@@ -11,6 +11,9 @@ bool GLYPHOR_Start(int argc, const char* const* argv);
 // One tick of the 20 ms timer: steps the job queue. False once the timer is to stop
 // (the job is over or the program ends).
 bool GLYPHOR_Tick();
+// The job engine's executor: delivers a queued command (one at a time, doing
+// nothing while one is running), then lets the engine go on.
+void GLYPHOR_DeliverQueued(unsigned id, unsigned param);
 // Runs a whole job on the installed host: start, ticks, end; returns the process
 // exit code (EXIT_CODES.md).
 int GLYPHOR_RunJob(int argc, const char* const* argv);

@@ -190,5 +190,10 @@ const GlyphorCommand GLYPHOR_aViewCommands[] = {
 };
 
 bool GLYPHOR_IsExitRequested() { return s_exitRequested; }
-void GLYPHOR_ResetExit() { s_exitRequested = false; }
+void GLYPHOR_ResetCommandState() {
+  s_exitRequested = false;
+  s_enabledOnly = false;
+  s_saveFormat = FONT_FORMAT_C;
+  s_lastRange = FontRangeRequest{0, 0, 1};
+}
 bool GLYPHOR_IsEnabledOnlyView() { return s_enabledOnly; }
