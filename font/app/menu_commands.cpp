@@ -34,6 +34,12 @@ bool ask_open(const char* title, const char* filterText, const char* pattern, st
   return true;
 }
 
+// Open dialog of a C or an XBF font file (load and merge).
+bool ask_font_file(bool c, std::string* path) {
+  return c ? ask_open("Select 'C' file", "'C'-files (*.c)", "*.c", path)
+           : ask_open("Select 'XBF' file", "'XBF'-files (*.xbf)", "*.xbf", path);
+}
+
 void save_as(FontDoc* doc) {
   // The XBF filter only for the types an XBF file can hold.
   const bool xbf = doc->Type == FONT_TYPE_STD || FONT_IsExtended(doc->Type);
@@ -76,11 +82,8 @@ void file_command(unsigned id, unsigned) {
       break;
     case GLYPHOR_ID_LOAD_C:
     case GLYPHOR_ID_LOAD_XBF: {
-      const bool c = id == GLYPHOR_ID_LOAD_C;
       FontFileRequest r;
-      if (ask_open(c ? "Select 'C' file" : "Select 'XBF' file", c ? "'C'-files (*.c)" : "'XBF'-files (*.xbf)",
-                   c ? "*.c" : "*.xbf", &r.Path))
-        FONTOP_LoadFile(r);
+      if (ask_font_file(id == GLYPHOR_ID_LOAD_C, &r.Path)) FONTOP_LoadFile(r);
       break;
     }
     case GLYPHOR_ID_LOAD_BDF: {
@@ -92,11 +95,8 @@ void file_command(unsigned id, unsigned) {
     case GLYPHOR_ID_MERGE_C:
     case GLYPHOR_ID_MERGE_XBF: {
       if (!FONTOP_RequireFont()) break;
-      const bool c = id == GLYPHOR_ID_MERGE_C;
       FontFileRequest r;
-      if (ask_open(c ? "Select 'C' file" : "Select 'XBF' file", c ? "'C'-files (*.c)" : "'XBF'-files (*.xbf)",
-                   c ? "*.c" : "*.xbf", &r.Path))
-        FONTOP_Merge(r);
+      if (ask_font_file(id == GLYPHOR_ID_MERGE_C, &r.Path)) FONTOP_Merge(r);
       break;
     }
     case GLYPHOR_ID_EXIT:

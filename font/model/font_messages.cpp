@@ -38,25 +38,23 @@ const char* FONTMSG_Text(FontMessage id) {
   return id >= 0 && id < FONTMSG_COUNT ? s_apText[id] : "";
 }
 
-// Texts longer than this are cut; the longest conversion result is far shorter.
-static void format(char* out, size_t size, FontMessage id, va_list args) {
-  std::vsnprintf(out, size, FONTMSG_Text(id), args);
+// Fills the message's conversions and hands the text to the reporter's entry.
+static void deliver(void (*pfSink)(const char*), FontMessage id, va_list args) {
+  char acText[512];  // far longer than any text with its conversions filled
+  std::vsnprintf(acText, sizeof(acText), FONTMSG_Text(id), args);
+  pfSink(acText);
 }
 
 void FONTMSG_ReportMsg(FontMessage id, ...) {
-  char acText[512];
   va_list args;
   va_start(args, id);
-  format(acText, sizeof(acText), id, args);
+  deliver(FONTMSG_Report, id, args);
   va_end(args);
-  FONTMSG_Report(acText);
 }
 
 void FONTMSG_NoticeMsg(FontMessage id, ...) {
-  char acText[512];
   va_list args;
   va_start(args, id);
-  format(acText, sizeof(acText), id, args);
+  deliver(FONTMSG_Notice, id, args);
   va_end(args);
-  FONTMSG_Notice(acText);
 }

@@ -11,20 +11,12 @@
 #include "font/formats/font_save.h"
 #include "font/model/edit_log.h"
 #include "font/support/font_test_util.h"
+#include "support/golden_stamp.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-std::string normalise_stamp(const std::string& s) {
-  const std::string key = "*        Compiled ";
-  size_t p = s.find(key);
-  if (p == std::string::npos) return s;
-  size_t e = s.find("\r\n", p);
-  std::string line = key + "<build stamp>";
-  line.resize(69, ' ');
-  line += '*';
-  return s.substr(0, p) + line + s.substr(e);
-}
+using testsupport::NormaliseBuildStamp;
 
 struct Golden : ::testing::Test {
   fonttest::HostScope scope;
@@ -39,7 +31,7 @@ struct Golden : ::testing::Test {
     const std::string path = dir / name;
     FONT_SetPath(doc, path.c_str());
     ASSERT_EQ(FONTSAVE_Save(doc, format, false, o), 0) << name;
-    const std::string actual = normalise_stamp(fonttest::slurp(path));
+    const std::string actual = NormaliseBuildStamp(fonttest::slurp(path));
     const std::string golden = std::string(FONT_TEST_DATA_DIR) + "/" + name;
     if (std::getenv("VORIX_UPDATE_GOLDEN")) {
       std::ofstream(golden, std::ios::binary) << actual;
@@ -47,7 +39,7 @@ struct Golden : ::testing::Test {
     }
     std::ifstream in(golden, std::ios::binary);
     ASSERT_TRUE(in) << "missing " << golden;
-    EXPECT_EQ(normalise_stamp(fonttest::slurp(golden)), actual) << name;
+    EXPECT_EQ(NormaliseBuildStamp(fonttest::slurp(golden)), actual) << name;
   }
 };
 
