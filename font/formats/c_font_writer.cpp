@@ -193,7 +193,7 @@ int CFONT_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
       if ((c & 0xFF) == 0) {
         char acStatus[40];
         std::snprintf(acStatus, sizeof(acStatus), "Saving character %04X   ", c);
-        HOST_Get()->ShowStatus(acStatus);
+        HOST_Get()->ShowProgress(acStatus);
       }
       if (wide && doc->Encoding == FONT_ENC_UNICODE) {
         int area = doc->aBlock[c >> 4].AreaIndex;

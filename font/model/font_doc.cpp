@@ -273,7 +273,7 @@ void FONT_PrepareForSaving(FontDoc* doc) {
       if ((code & 0xFF) == 0) {
         char acText[40];
         std::snprintf(acText, sizeof(acText), "Reading character %04X   ", code);
-        HOST_Get()->ShowStatus(acText);
+        HOST_Get()->ShowProgress(acText);
       }
       FONT_RenderChar(doc, static_cast<unsigned>(code));
     }
