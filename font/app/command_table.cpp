@@ -26,7 +26,8 @@ std::string build_create_help() {
   for (int i = 0; GLYPHOR_apStyle[i]; ++i) {
     size_t n = std::strlen(GLYPHOR_apStyle[i]);
     const char* tabs = n < 8 ? "\t\t\t" : (n <= 15 ? "\t\t" : "\t");
-    line(std::string("\t\t\t") + GLYPHOR_apStyle[i] + tabs + "- Creates " + GLYPHOR_apStyleWording[i] + " font");
+    line(std::string("\t\t\t") + GLYPHOR_apStyle[i] + tabs + "- Creates " + GLYPHOR_apStyleWording[i] +
+         " font");
   }
   line("\t\t- HEIGHT:");
   line("\t\t\tHeight in pixels of font to be created");
@@ -67,7 +68,8 @@ const CmdlineCommand GLYPHOR_aCommand[] = {
      "\t\t- FIRST-LAST:\r\n"
      "\t\t\tHexadecimal values separated by a '-' defining the range of characters\r\n"
      "\t\t- STATE:\r\n\t\t\t0\t- Disables the given range\r\n\t\t\t1\t- Enables the given range"},
-    {"merge", 0, run_now<GLYPHOR_ID_JOB_MERGE>, 0, "\t\t<FILENAME> Merges the given file to the current content"},
+    {"merge", 0, run_now<GLYPHOR_ID_JOB_MERGE>, 0,
+     "\t\t<FILENAME> Merges the given file to the current content"},
     {"readpattern", 0, run_now<GLYPHOR_ID_JOB_READPATTERN>, 0, "\t<FILENAME> Reads a pattern file"},
     {"saveas", 0, run_now<GLYPHOR_ID_JOB_SAVEAS>, 0,
      "\t\t<FILENAME>,<TYPE> Saves the font data as 'C', 'SIF' or 'XBF' file font\r\n"

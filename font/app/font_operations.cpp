@@ -102,8 +102,8 @@ bool FONTOP_EnableRange(const FontRangeRequest& r) {
   if (r.Last < 0) return false;
   FONT_EnableRange(doc, static_cast<unsigned>(first), static_cast<unsigned>(r.Last), r.State);
   char acLine[80];
-  std::snprintf(acLine, sizeof(acLine), r.State ? "* Range enabled:        %04X - %04X"
-                                                : "* Range disabled:       %04X - %04X",
+  std::snprintf(acLine, sizeof(acLine),
+                r.State ? "* Range enabled:        %04X - %04X" : "* Range disabled:       %04X - %04X",
                 static_cast<unsigned>(first), static_cast<unsigned>(r.Last));
   EDITLOG_AddLine(acLine);
   GLYPHOR_Host()->Redraw();
@@ -130,8 +130,9 @@ bool FONTOP_ToggleChar() {
   const bool enabled = doc->aChar[code].Enabled != 0;
   char acLine[80];
   // The wording is chosen before the toggle.
-  std::snprintf(acLine, sizeof(acLine), enabled ? "* Character disabled:  0x%X (%d)" : "* Character enabled:   0x%X (%d)",
-                code, static_cast<int>(code));
+  std::snprintf(acLine, sizeof(acLine),
+                enabled ? "* Character disabled:  0x%X (%d)" : "* Character enabled:   0x%X (%d)", code,
+                static_cast<int>(code));
   EDITLOG_AddLine(acLine);
   GLYPHOR_Host()->Redraw();
   FONT_SetEnabled(doc, code, enabled ? 0 : 1);

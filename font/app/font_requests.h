@@ -8,7 +8,7 @@
 #include "font/model/font_doc.h"
 
 struct FontCreateRequest {
-  LogFont Lf = {};     // face, height (positive: cell height), weight, italic
+  LogFont Lf = {};  // face, height (positive: cell height), weight, italic
   int Type = FONT_TYPE_STD;
   int Encoding = FONT_ENC_UNICODE;
   int AAMode = FONT_AA_OS;

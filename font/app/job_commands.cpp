@@ -147,14 +147,29 @@ void job_readpattern() {
 
 void handle(unsigned id, unsigned) {
   switch (id) {
-    case GLYPHOR_ID_JOB_CREATE: job_create(); break;
-    case GLYPHOR_ID_JOB_EDIT: job_edit(); break;
-    case GLYPHOR_ID_JOB_ENABLE: job_enable(); break;
-    case GLYPHOR_ID_JOB_MERGE: job_merge(); break;
-    case GLYPHOR_ID_JOB_READPATTERN: job_readpattern(); break;
-    case GLYPHOR_ID_JOB_SAVEAS: job_saveas(); break;
-    case GLYPHOR_ID_JOB_NOMESSAGES: FONTOP_SetNoMessages(); break;
-    default: break;
+    case GLYPHOR_ID_JOB_CREATE:
+      job_create();
+      break;
+    case GLYPHOR_ID_JOB_EDIT:
+      job_edit();
+      break;
+    case GLYPHOR_ID_JOB_ENABLE:
+      job_enable();
+      break;
+    case GLYPHOR_ID_JOB_MERGE:
+      job_merge();
+      break;
+    case GLYPHOR_ID_JOB_READPATTERN:
+      job_readpattern();
+      break;
+    case GLYPHOR_ID_JOB_SAVEAS:
+      job_saveas();
+      break;
+    case GLYPHOR_ID_JOB_NOMESSAGES:
+      FONTOP_SetNoMessages();
+      break;
+    default:
+      break;
   }
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 bool s_exitRequested;
 bool s_enabledOnly;
-int s_saveFormat = FONT_FORMAT_C;  // the filter last chosen in Save As
+int s_saveFormat = FONT_FORMAT_C;       // the filter last chosen in Save As
 FontRangeRequest s_lastRange{0, 0, 1};  // offered again by the range dialog
 
 const FileFilter s_aAllFiles = {"All files (*.*)", "*"};
@@ -53,9 +53,10 @@ void save_as(FontDoc* doc) {
   r.NumFilters = xbf ? 3 : 2;
   r.FilterIndex = s_saveFormat < r.NumFilters ? s_saveFormat : FONT_FORMAT_C;
   r.pDefaultExt = extensions[r.FilterIndex];
-  r.InitialName = doc->acPath[0] ? std::string(doc->acPath)
-                                 : std::string(doc->Lf.acFaceName, strnlen(doc->Lf.acFaceName, FONT_FACE_CHARS)) +
-                                       std::to_string(doc->Height);
+  r.InitialName = doc->acPath[0]
+                      ? std::string(doc->acPath)
+                      : std::string(doc->Lf.acFaceName, strnlen(doc->Lf.acFaceName, FONT_FACE_CHARS)) +
+                            std::to_string(doc->Height);
   if (!GLYPHOR_Host()->AskSaveFileName(&r)) return;
   if (r.FilterIndex < 0 || r.FilterIndex >= r.NumFilters) r.FilterIndex = FONT_FORMAT_C;
   s_saveFormat = r.FilterIndex;

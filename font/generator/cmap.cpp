@@ -44,8 +44,7 @@ bool CMAP_ReadSegments(FontDoc* doc, const uint8_t* data, size_t size) {
   if (!doc->paSegStart || !doc->paSegEnd) return false;
   for (unsigned s = 0; s < segments; ++s) {
     unsigned end, start;
-    if (!u16(offset + 14 + 2 * s, &end) || !u16(offset + 2 * segments + 16 + 2 * s, &start))
-      return false;
+    if (!u16(offset + 14 + 2 * s, &end) || !u16(offset + 2 * segments + 16 + 2 * s, &start)) return false;
     doc->paSegEnd[s] = static_cast<uint16_t>(end);
     doc->paSegStart[s] = static_cast<uint16_t>(start);
   }

@@ -34,9 +34,7 @@ static const char* const s_apText[FONTMSG_COUNT] = {
     "The font file has been saved with\nthe following magnification factors:\n\nX: %d\nY: %d",
 };
 
-const char* FONTMSG_Text(FontMessage id) {
-  return id >= 0 && id < FONTMSG_COUNT ? s_apText[id] : "";
-}
+const char* FONTMSG_Text(FontMessage id) { return id >= 0 && id < FONTMSG_COUNT ? s_apText[id] : ""; }
 
 // Fills the message's conversions and hands the text to the reporter's entry.
 static void deliver(void (*pfSink)(const char*), FontMessage id, va_list args) {

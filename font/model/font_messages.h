@@ -5,9 +5,9 @@
 #include "font/model/font_message.h"
 
 enum FontMessage {
-  FONTMSG_NO_FONT,             // "No font data"
+  FONTMSG_NO_FONT,  // "No font data"
   FONTMSG_WRONG_SEPARATOR,
-  FONTMSG_ILLEGAL_OPTION,      // %s: the word
+  FONTMSG_ILLEGAL_OPTION,  // %s: the word
   FONTMSG_FONT_NOT_FOUND,
   FONTMSG_EXT_NEEDS_UNICODE,
   FONTMSG_ENABLE_FIRST_GT_LAST,
@@ -15,11 +15,11 @@ enum FontMessage {
   FONTMSG_ILLEGAL_STATE,
   FONTMSG_RANGE_ORDER,
   FONTMSG_XBF_OF_AA,
-  FONTMSG_EDIT_COUNT,          // %d: the count
+  FONTMSG_EDIT_COUNT,  // %d: the count
   FONTMSG_BAD_EXTENSION,
   FONTMSG_READ_C_FAILED,
   FONTMSG_ARG_TOO_LONG,
-  FONTMSG_JOB_NOT_BUILT,       // %s: the command keyword
+  FONTMSG_JOB_NOT_BUILT,  // %s: the command keyword
   FONTMSG_MENU_NOT_BUILT,
   FONTMSG_C_READER_NOT_BUILT,
   FONTMSG_CREATE_FAILED,
@@ -28,7 +28,7 @@ enum FontMessage {
   FONTMSG_NOTHING_TO_SAVE,
   FONTMSG_WRITE_ERROR,
   FONTMSG_OVERWRITE,
-  FONTMSG_MAGNIFIED,           // %d, %d: magnification X and Y
+  FONTMSG_MAGNIFIED,  // %d, %d: magnification X and Y
   FONTMSG_COUNT
 };
 

@@ -63,12 +63,13 @@ struct Commands : ::testing::Test {
 };
 
 TEST_F(Commands, EveryMenuAndJobIdentifierHasAHandler) {
-  const unsigned ids[] = {520, 521, 522, 523, 524, 525, 526, 527, 528, 540, 541, 542, 543, 560, 561, 562,
-                          563, 580, 581, 582, 583, 600, 601, 602, 603, 620, 621, 640, 641, 642, 643, 660,
-                          661, 662, 680, 681, 682, 700, 707, 715, 720, 721, 722, 740, 741, 760, 780, 781,
-                          782, 783, 784, 800, 801, 900, 901, 902, 903, 904, 905, 906};
+  const unsigned ids[] = {520, 521, 522, 523, 524, 525, 526, 527, 528, 540, 541, 542, 543, 560, 561,
+                          562, 563, 580, 581, 582, 583, 600, 601, 602, 603, 620, 621, 640, 641, 642,
+                          643, 660, 661, 662, 680, 681, 682, 700, 707, 715, 720, 721, 722, 740, 741,
+                          760, 780, 781, 782, 783, 784, 800, 801, 900, 901, 902, 903, 904, 905, 906};
   for (unsigned id : ids) EXPECT_TRUE(GLYPHOR_HasHandler(id)) << id;
-  for (unsigned id : {0u, 519u, 529u, 544u, 716u, 785u, 802u, 899u, 907u}) EXPECT_FALSE(GLYPHOR_HasHandler(id)) << id;
+  for (unsigned id : {0u, 519u, 529u, 544u, 716u, 785u, 802u, 899u, 907u})
+    EXPECT_FALSE(GLYPHOR_HasHandler(id)) << id;
 }
 
 TEST_F(Commands, EnableFromTheJobAndFromTheRangeDialogLogTheSameLine) {
@@ -94,7 +95,7 @@ TEST_F(Commands, RangeDialogReopensUntilTheCodesAreInOrderAndKeepsThem) {
   host.Ranges = {FontRangeRequest{0x100, 0xFF, 1}, FontRangeRequest{0x41, 0x42, 1}};
   GLYPHOR_Execute(GLYPHOR_ID_ENABLE_RANGE, 0);
   ASSERT_EQ(host.RangeOffers.size(), 2u);
-  EXPECT_EQ(host.RangeOffers[0].First, 0);  // both 0 at start
+  EXPECT_EQ(host.RangeOffers[0].First, 0);      // both 0 at start
   EXPECT_EQ(host.RangeOffers[1].First, 0x100);  // the entered values again
   EXPECT_EQ(WarningTexts(), std::vector<std::string>{FONTMSG_Text(FONTMSG_RANGE_ORDER)});
   EXPECT_EQ(FONT_GetCurrent()->aChar[0x41].Enabled, 1);
@@ -219,9 +220,10 @@ TEST_F(Commands, LaterOperationsNeedAFontAndSayTheyAreNotAvailable) {
   FONT_SetCurrent(Font());
   GLYPHOR_Execute(GLYPHOR_ID_PIXEL_SET_15, 0);
   Job(GLYPHOR_ID_JOB_READPATTERN, "p.txt");
-  EXPECT_EQ(WarningTexts(), (std::vector<std::string>{"No font data", "No font data",
-                                                      "This command is not available in this version",
-                                                      "The command '-readpattern' is not available in this version"}));
+  EXPECT_EQ(WarningTexts(),
+            (std::vector<std::string>{"No font data", "No font data",
+                                      "This command is not available in this version",
+                                      "The command '-readpattern' is not available in this version"}));
 }
 
 TEST_F(Commands, NewAsksTheChooserAndTheOptionsAndCancelKeepsTheFont) {

@@ -12,10 +12,10 @@
 namespace fonttest {
 
 struct GlyphorRecordingHost : RecordingHostOf<GlyphorHost> {
-  std::vector<std::string> Dialogs;        // "font", "options", "range", "xbf type", "value", "about"
-  bool FontAnswer = false;                 // the chooser and the options dialog answer OK
-  FontCreateRequest FontChoice;            // what they choose
-  std::deque<FontRangeRequest> Ranges;     // answers of the range dialog in turn; then Cancel
+  std::vector<std::string> Dialogs;           // "font", "options", "range", "xbf type", "value", "about"
+  bool FontAnswer = false;                    // the chooser and the options dialog answer OK
+  FontCreateRequest FontChoice;               // what they choose
+  std::deque<FontRangeRequest> Ranges;        // answers of the range dialog in turn; then Cancel
   std::vector<FontRangeRequest> RangeOffers;  // what the dialog was opened with
   int XbfTypeAnswer = -1;
   int XbfPreselected = -99;
