@@ -7,8 +7,13 @@
 #include "common/host/headless_host.h"
 #include "common/version/version.h"
 
-int main(int argc, char** argv) {
+static void install_headless_host() {
   static HeadlessHost host;
-  JobProgram program = {"rastrel", VORIX_BITMAP_PRODUCT, RASTREL_aCommand, ID_FILE_EXIT, RASTREL_Run, &host};
+  HOST_Set(&host);
+}
+
+int main(int argc, char** argv) {
+  JobProgram program = {"rastrel", VORIX_BITMAP_PRODUCT, RASTREL_aCommand, ID_FILE_EXIT, RASTREL_Run,
+                        install_headless_host};
   return JOB_Main(program, argc, argv);
 }

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string>
 
-#include "common/host/app_host.h"
 #include "common/version/version.h"
 
 namespace {
@@ -20,7 +19,7 @@ const CmdlineCommand* help_entry(const CmdlineCommand* table) {
 }
 
 int run_headless(const JobProgram& p, int argc, const char* const* argv) {
-  HOST_Set(p.pHeadlessHost);
+  p.pfInstallHeadlessHost();
   return p.pfRunJob(argc, argv);
 }
 

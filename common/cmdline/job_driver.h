@@ -5,8 +5,6 @@
 
 #include "common/cmdline/cmdline.h"
 
-struct AppHost;
-
 struct JobProgram {
   const char* pName;             // program file name, e.g. "rastrel"
   const char* pProduct;          // product name shown by --version
@@ -14,7 +12,8 @@ struct JobProgram {
   unsigned ExitId;               // the exit command's identifier
   // Runs the command line on the installed host; returns the process exit code.
   int (*pfRunJob)(int argc, const char* const* argv);
-  AppHost* pHeadlessHost;
+  // Installs the program's headless host (its dialogs answered as a job does).
+  void (*pfInstallHeadlessHost)();
   // Starts the interactive program; null when this build has no window.
   int (*pfRunWindow)(int argc, char** argv) = nullptr;
 };

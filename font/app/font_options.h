@@ -2,9 +2,11 @@
 // Software\Bolvane\Zentile-FontConvert\V5.46, each stored as a decimal text.
 #pragma once
 
+#include "common/version/version.h"
+
 #include <cstdint>
 
-#define FONTOPT_KEY "Software\\Bolvane\\Zentile-FontConvert\\V5.46"
+#define FONTOPT_KEY "Software\\Bolvane\\" VORIX_FONT_PRODUCT "\\V" VORIX_VERSION_TEXT
 
 struct FontOptions {
   int32_t Compatibility = 0;  // V350_Compatibility

@@ -1,5 +1,5 @@
-// Font converter start-up: options, lookup tables, job engine, command line, then
-// the queued exit command as the 20 ms timer would deliver it.
+// Font converter start-up: options, lookup tables, job engine, command line; then the
+// queued exit command, delivered by timer ticks.
 #include "font/app/glyphor_app.h"
 
 #include <unistd.h>
@@ -8,28 +8,23 @@
 #include <cstring>
 #include <string>
 
-#include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 #include "common/settings/message_log.h"
-#include "font/app/font_commands.h"
+#include "font/app/command_ids.h"
+#include "font/app/command_table.h"
+#include "font/app/commands.h"
+#include "font/app/font_operations.h"
 #include "font/app/font_options.h"
-#include "font/model/font_message.h"
-#include "font/model/glyph_gen.h"
+#include "font/generator/glyph_gen.h"
+#include "font/model/current_font.h"
+#include "font/model/font_messages.h"
 #include "font/model/sjis.h"
 #include "font/model/unicode_data.h"
 
 namespace {
 
-bool s_exitRequested;
 bool s_inCommand;
-
-void execute(unsigned id, unsigned) {
-  if (s_inCommand) return;
-  s_inCommand = true;
-  if (id == FONTCMD_ID_EXIT) s_exitRequested = true;
-  s_inCommand = false;
-  CMDLINE_Advance();
-}
+bool s_complete;
 
 std::string program_path(const char* argv0) {
   char acPath[PATH_MAX];
@@ -47,33 +42,46 @@ bool process_command_line(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
     if (std::strlen(arg) >= 260) {
-      FONTMSG_Report("Argument too long!");
+      FONTMSG_ReportMsg(FONTMSG_ARG_TOO_LONG);
       return false;
     }
-    if (CMDLINE_IsCommandArg(arg, g_aFontCommands)) {
-      if (!CMDLINE_Dispatch(arg + 1, g_aFontCommands) || CMDLINE_ReadFailed()) return false;
+    if (CMDLINE_IsCommandArg(arg, GLYPHOR_aCommand)) {
+      if (!CMDLINE_Dispatch(arg + 1, GLYPHOR_aCommand) || CMDLINE_ReadFailed()) return false;
       continue;
     }
     if (fileSeen) return false;
     fileSeen = true;
     CMDLINE_SetJobMode(1);
-    if (!FONTAPP_LoadFontFile(arg)) return false;
+    if (!FONTOP_LoadFile(FontFileRequest{arg})) return false;
   }
   return true;
 }
 
 }  // namespace
 
+void GLYPHOR_DeliverQueued(unsigned id, unsigned param) {
+  if (s_inCommand) return;
+  s_inCommand = true;
+  GLYPHOR_Execute(id, param);
+  s_inCommand = false;
+  CMDLINE_Advance();
+}
+
+const char* GLYPHOR_FullTitle() {
+  static const std::string title = std::string(FONT_APP_NAME) + " V" + FONT_APP_VERSION;
+  return title.c_str();
+}
+
 bool GLYPHOR_IsUnattendedJob(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
-    if (!CMDLINE_IsCommandArg(argv[i], g_aFontCommands)) continue;
-    const CmdlineCommand* e = CMDLINE_Find(argv[i] + 1, g_aFontCommands);
-    if (e && e->Id == FONTCMD_ID_EXIT) return true;
+    if (!CMDLINE_IsCommandArg(argv[i], GLYPHOR_aCommand)) continue;
+    const CmdlineCommand* e = CMDLINE_Find(argv[i] + 1, GLYPHOR_aCommand);
+    if (e && e->Id == GLYPHOR_ID_EXIT) return true;
   }
   return false;
 }
 
-int GLYPHOR_RunJob(int argc, const char* const* argv) {
+bool GLYPHOR_Start(int argc, const char* const* argv) {
   FontOptions options;
   FONTOPT_Read(&options);
   FONTMSG_SetNoMessages(options.SuppressMessage != 0);
@@ -82,7 +90,6 @@ int GLYPHOR_RunJob(int argc, const char* const* argv) {
   FONTGEN_BuildTables();
   SJIS_BuildLookups();
   UNICODE_BuildLookups();
-  static const std::string title = std::string(FONT_APP_NAME) + " V" + FONT_APP_VERSION;
   CmdlineConfig config;
   config.ReportStyle = CMDLINE_REPORT_CONSOLE;
   config.ArgChars = 199;
@@ -92,21 +99,31 @@ int GLYPHOR_RunJob(int argc, const char* const* argv) {
   config.pHelpHeader = "Valid command line options:\r\n\r\n";
   config.pHelpTitle = "CMD Help";
   CMDLINE_UseReaderTexts(&config);
-  config.pCaption = title.c_str();
+  config.pCaption = GLYPHOR_FullTitle();
   config.pLogFileName = "Glyphor.err";
-  config.ExitId = FONTCMD_ID_EXIT;
-  config.pfExecute = execute;
+  config.ExitId = GLYPHOR_ID_EXIT;
+  config.pfExecute = GLYPHOR_DeliverQueued;
   CMDLINE_Init(config);
-  const bool complete = process_command_line(argc, argv);
-  if (!complete && !FONTMSG_IsNoMessages()) CMDLINE_ShowHelp(g_aFontCommands);
-  if (complete && CMDLINE_GetQueueCount() > 0) {
-    // Timer ticks: each one steps the queue until the exit command has run.
-    for (int tick = 0; tick < 4 * CMDLINE_QUEUE_SLOTS && !s_exitRequested; ++tick) {
-      CMDLINE_Step();
-      if (!CMDLINE_IsJobMode() && !CMDLINE_IsExitPending()) break;
+  GLYPHOR_ResetCommandState();
+  s_complete = process_command_line(argc, argv);
+  if (!s_complete && !FONTMSG_IsNoMessages()) CMDLINE_ShowHelp(GLYPHOR_aCommand);
+  return s_complete;
+}
+
+bool GLYPHOR_Tick() {
+  if (GLYPHOR_IsExitRequested()) return false;
+  CMDLINE_Step();
+  if (GLYPHOR_IsExitRequested()) return false;
+  return CMDLINE_IsJobMode() || CMDLINE_IsExitPending();
+}
+
+int GLYPHOR_RunJob(int argc, const char* const* argv) {
+  const bool complete = GLYPHOR_Start(argc, argv);
+  // The timer runs only when the arguments were used up and a command is queued.
+  if (complete && CMDLINE_GetQueueCount() > 0)
+    for (int tick = 0; tick < 4 * CMDLINE_QUEUE_SLOTS && GLYPHOR_Tick(); ++tick) {
     }
-  }
-  FONTAPP_SetFont(nullptr);
+  FONT_SetCurrent(nullptr);
   bool failed = !complete || FONTMSG_GetReportCount() > 0 || CMDLINE_HasErrorSeen();
   return failed ? GLYPHOR_EXIT_ERROR : GLYPHOR_EXIT_OK;
 }

@@ -1,10 +1,25 @@
-// Start-up of the font converter and the processing of its command line.
+// Start-up of the font converter, the processing of its command line and the timer
+// tick that runs the queued exit command.
 #pragma once
 
 // True when the command line holds the exit command: an unattended job.
 bool GLYPHOR_IsUnattendedJob(int argc, const char* const* argv);
-// Runs the job on the installed host; returns the process exit code (EXIT_CODES.md).
+// Start-up and command line: options, tables, job engine, commands and the font file
+// named. Returns false when the processing ended early (the help listing was shown
+// unless in no-message mode).
+bool GLYPHOR_Start(int argc, const char* const* argv);
+// One tick of the 20 ms timer: steps the job queue. False once the timer is to stop
+// (the job is over or the program ends).
+bool GLYPHOR_Tick();
+// The job engine's executor: delivers a queued command (one at a time, doing
+// nothing while one is running), then lets the engine go on.
+void GLYPHOR_DeliverQueued(unsigned id, unsigned param);
+// Runs a whole job on the installed host: start, ticks, end; returns the process
+// exit code (EXIT_CODES.md).
 int GLYPHOR_RunJob(int argc, const char* const* argv);
+
+// "Zentile-FontConvert V5.46"
+const char* GLYPHOR_FullTitle();
 
 enum {
   GLYPHOR_EXIT_OK = 0,

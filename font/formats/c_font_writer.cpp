@@ -9,6 +9,7 @@
 #include "common/host/app_host.h"
 #include "common/settings/build_stamp.h"
 #include "common/settings/maker.h"
+#include "font/formats/writer_prologue.h"
 #include "font/model/edit_log.h"
 #include "font/model/font_message.h"
 #include "font/model/sjis.h"
@@ -103,7 +104,7 @@ void write_bit_rows(FontOutput* out, const FontDoc* doc, unsigned code, const Fo
   std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
   std::string line;
   for (int y = 0; y < g.Rows; ++y) {
-    FONTOUT_PackRow(doc, code, y, o, frame, row.data());
+    FONTOUT_PackRow(doc, code, g, y, o, frame, row.data());
     line.assign("  ");
     for (int b = 0; b < g.BytesPerLine; ++b) {
       if (b) line += ',';
@@ -120,7 +121,7 @@ void write_packed_rows(FontOutput* out, const FontDoc* doc, unsigned code,
   std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
   std::string line;
   for (int y = 0; y < g.Rows; ++y) {
-    FONTOUT_PackRow(doc, code, y, o, false, row.data());
+    FONTOUT_PackRow(doc, code, g, y, o, false, row.data());
     line.assign(" ");
     for (int b = 0; b < g.BytesPerLine; ++b) {
       uint8_t v = row[static_cast<size_t>(b)];
@@ -165,12 +166,8 @@ int CFONT_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
   const bool old = o.Compatibility == 1;
   const char* Q = old ? "GUI_FLASH const" : "GUI_CONST_STORAGE";
   const char* P = old ? "(void GUI_FLASH *)" : "";
-  FONT_PrepareForSaving(doc);
-  FontRangeList ranges = FONT_BuildRangeList(doc);
-  if (ranges.aRange.empty()) {
-    FONTMSG_Report("Nothing to save!");
-    return 1;
-  }
+  FontRangeList ranges;
+  if (!FONTOUT_BeginSave(doc, &ranges)) return 1;
   FontOutput out;
   FONTOUT_Init(&out, file);
   const std::string N = CFONT_FontIdentifier(doc, doc->acPath);
@@ -196,7 +193,7 @@ int CFONT_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
       if ((c & 0xFF) == 0) {
         char acStatus[40];
         std::snprintf(acStatus, sizeof(acStatus), "Saving character %04X   ", c);
-        HOST_Get()->ShowStatus(acStatus);
+        HOST_Get()->ShowProgress(acStatus);
       }
       if (wide && doc->Encoding == FONT_ENC_UNICODE) {
         int area = doc->aBlock[c >> 4].AreaIndex;

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "font/model/font_message.h"
+#include "font/model/font_messages.h"
 
 void FONTOUT_Init(FontOutput* out, FILE* file) {
   out->pFile = file;
@@ -23,7 +23,7 @@ bool FONTOUT_Flush(FontOutput* out) {
   if (!ok && !out->Failed) {
     // Reported once per save; the writer goes on and the buffer is emptied every time.
     out->Failed = true;
-    FONTMSG_Report("Writing error");
+    FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
   }
   return ok;
 }
@@ -42,7 +42,7 @@ void FONTOUT_Write(FontOutput* out, const void* data, size_t size) {
       out->Used = 0;
       if (!ok && !out->Failed) {
         out->Failed = true;
-        FONTMSG_Report("Writing error");
+        FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
       }
     }
   }
@@ -92,6 +92,7 @@ FontCharGeometry FONTOUT_Geometry(const FontDoc* doc, unsigned code, const FontS
   int rows = doc->Height;
   if (FONT_IsExtended(doc->Type) && c.GlyphHeight != 0) rows = c.GlyphHeight;
   g.Rows = rows * o.MagY;
+  g.PlaneBytesPerLine = FONT_BytesPerLine(doc->Type, c.Width);
   return g;
 }
 
@@ -115,9 +116,8 @@ static const uint8_t* reverse_table(int bpp) {
   return tables[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)];
 }
 
-void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOptions& o,
-                     bool frame, uint8_t* out) {
-  FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
+void FONTOUT_PackRow(const FontDoc* doc, unsigned code, const FontCharGeometry& g, int y,
+                     const FontSaveOptions& o, bool frame, uint8_t* out) {
   const int bpp = frame ? 1 : FONT_BitsPerPixel(doc->Type);
   std::memset(out, 0, static_cast<size_t>(g.BytesPerLine));
   if (!bpp) return;
@@ -126,7 +126,7 @@ void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOpt
   if (o.MagX == 1 && FONT_BitsPerPixel(doc->Type) == bpp) {
     // Unmagnified rows are the plane's rows with the pixel order reversed per byte.
     const uint8_t* plane = frame ? c.pFrame : c.pPixels;
-    const size_t bpl = static_cast<size_t>(FONT_BytesPerLine(doc->Type, c.Width));
+    const size_t bpl = static_cast<size_t>(g.PlaneBytesPerLine);
     const size_t start = static_cast<size_t>(sy) * bpl;
     if (!plane || !bpl || start + bpl > c.PlaneSize) return;
     const uint8_t* rev = reverse_table(bpp);
@@ -170,7 +170,7 @@ void FONTOUT_WritePlane(FontOutput* out, const FontDoc* doc, unsigned code, cons
   FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
   std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
   for (int y = 0; y < g.Rows; ++y) {
-    FONTOUT_PackRow(doc, code, y, o, frame, row.data());
+    FONTOUT_PackRow(doc, code, g, y, o, frame, row.data());
     FONTOUT_Write(out, row.data(), static_cast<size_t>(g.BytesPerLine));
   }
 }

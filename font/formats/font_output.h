@@ -34,17 +34,19 @@ void FONTOUT_U32(FontOutput* out, uint32_t v);
 // Writes what is buffered; returns false when the file write failed.
 bool FONTOUT_Flush(FontOutput* out);
 
-// Magnified geometry of a character as every writer stores it.
+// Magnified geometry of a character as every writer stores it, computed once per glyph.
 struct FontCharGeometry {
-  int Width;         // W = width x MagX
-  int BytesPerLine;  // B
-  int Rows;          // Y
+  int Width;              // W = width x MagX
+  int BytesPerLine;       // B
+  int Rows;               // Y
+  int PlaneBytesPerLine;  // bytes of one row of the document's planes
 };
 FontCharGeometry FONTOUT_Geometry(const FontDoc* doc, unsigned code, const FontSaveOptions& o);
-// Packs output row y, first pixel in the most significant bits. frame: the frame
-// plane (1 where the pixel is -1); otherwise negative values count as 0.
-void FONTOUT_PackRow(const FontDoc* doc, unsigned code, int y, const FontSaveOptions& o,
-                     bool frame, uint8_t* out);
+// Packs output row y of a glyph of geometry g, first pixel in the most significant
+// bits. frame: the frame plane (1 where the pixel is -1); otherwise negative values
+// count as 0.
+void FONTOUT_PackRow(const FontDoc* doc, unsigned code, const FontCharGeometry& g, int y,
+                     const FontSaveOptions& o, bool frame, uint8_t* out);
 // Writes every packed row of one glyph plane (pixels, or the frame plane).
 void FONTOUT_WritePlane(FontOutput* out, const FontDoc* doc, unsigned code, const FontSaveOptions& o,
                         bool frame);

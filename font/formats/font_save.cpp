@@ -9,7 +9,7 @@
 #include "font/formats/c_font_writer.h"
 #include "font/formats/sif_writer.h"
 #include "font/formats/xbf_writer.h"
-#include "font/model/font_message.h"
+#include "font/model/font_messages.h"
 
 int FONTSAVE_Save(FontDoc* doc, int format, bool askOverwrite, const FontSaveOptions& options) {
   FontSaveOptions o = options;
@@ -17,7 +17,7 @@ int FONTSAVE_Save(FontDoc* doc, int format, bool askOverwrite, const FontSaveOpt
   if (o.MagY < 1) o.MagY = 1;
   struct stat st;
   if (askOverwrite && stat(doc->acPath, &st) == 0 &&
-      !HOST_Get()->AskYesNo("Question", "Overwrite existing file?"))
+      !HOST_Get()->AskYesNo("Question", FONTMSG_Text(FONTMSG_OVERWRITE)))
     return 1;
   FILE* f = std::fopen(doc->acPath, "wb");
   HOST_Get()->SetWaitCursor(true);
@@ -33,15 +33,9 @@ int FONTSAVE_Save(FontDoc* doc, int format, bool askOverwrite, const FontSaveOpt
       result = CFONT_Write(doc, f, o);
       break;
   }
-  if (f && std::fclose(f) != 0 && result == 0) FONTMSG_Report("Writing error");
+  if (f && std::fclose(f) != 0 && result == 0) FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
   HOST_Get()->ShowStatus("Ready");
   HOST_Get()->SetWaitCursor(false);
-  if (result == 0 && o.MagX + o.MagY > 2) {
-    char acText[160];
-    std::snprintf(acText, sizeof(acText),
-                  "The font file has been saved with\nthe following magnification factors:\n\nX: %d\nY: %d",
-                  o.MagX, o.MagY);
-    FONTMSG_Notice(acText);
-  }
+  if (result == 0 && o.MagX + o.MagY > 2) FONTMSG_NoticeMsg(FONTMSG_MAGNIFIED, o.MagX, o.MagY);
   return result;
 }

@@ -4,15 +4,11 @@
 
 #include <vector>
 
-#include "font/model/font_message.h"
+#include "font/formats/writer_prologue.h"
 
 int SIF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
-  FONT_PrepareForSaving(doc);
-  FontRangeList ranges = FONT_BuildRangeList(doc);
-  if (ranges.aRange.empty()) {
-    FONTMSG_Report("Nothing to save!");
-    return 1;
-  }
+  FontRangeList ranges;
+  if (!FONTOUT_BeginSave(doc, &ranges)) return 1;
   FontMetrics m = FONTOUT_FileMetrics(doc, false);
   const bool ext = FONT_IsExtended(doc->Type);
   const bool framed = doc->Type == FONT_TYPE_EXT_FRM;

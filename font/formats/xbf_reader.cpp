@@ -8,7 +8,7 @@
 
 #include "common/host/app_host.h"
 #include "font/model/edit_log.h"
-#include "font/model/font_message.h"
+#include "font/model/font_messages.h"
 
 namespace {
 
@@ -233,34 +233,45 @@ int XBF_Parse(const uint8_t* data, size_t size, int type, FontDoc** result) {
   return XBF_OK;
 }
 
-FontDoc* XBF_Read(const char* path, const XbfReadOptions& options) {
+bool XBF_LoadFile(const char* path, std::vector<uint8_t>* data) {
+  data->clear();
   FILE* f = std::fopen(path, "rb");
   if (!f) {
-    FONTMSG_Report("Could not open file!");
-    return nullptr;
+    FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
+    return false;
   }
-  HOST_Get()->SetWaitCursor(true);
-  std::vector<uint8_t> data;
   uint8_t buf[65536];
   size_t n;
-  while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0) data.insert(data.end(), buf, buf + n);
+  while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0) data->insert(data->end(), buf, buf + n);
   std::fclose(f);
+  return true;
+}
+
+int XBF_PreselectedType(const XbfReadOptions& options) {
+  return valid_type(options.StoredType) ? options.StoredType : FONT_TYPE_STD;
+}
+
+FontDoc* XBF_FromData(const char* path, const std::vector<uint8_t>& file, int type) {
+  HOST_Get()->SetWaitCursor(true);
+  std::vector<uint8_t> data(file);
   data.push_back(0);  // one zero byte after the file, as the parser's callers expect
-  const size_t size = data.size() - 1;
-  int type = XBF_DetectType(data.data(), size, options.SuppressDetect);
-  if (type == XBF_TYPE_NEEDS_USER) {
-    int pre = valid_type(options.StoredType) ? options.StoredType : FONT_TYPE_STD;
-    type = options.pfAskType ? options.pfAskType(pre) : pre;
-  }
   FontDoc* doc = nullptr;
-  int status = type < 0 ? XBF_ERR_NO_TYPE : XBF_Parse(data.data(), size, type, &doc);
+  int status = type < 0 ? XBF_ERR_NO_TYPE : XBF_Parse(data.data(), file.size(), type, &doc);
   HOST_Get()->SetWaitCursor(false);
   if (status != XBF_OK) {
-    FONTMSG_Report("Could not create font!");
+    FONTMSG_ReportMsg(FONTMSG_CREATE_FAILED);
     return nullptr;
   }
   FONT_SetPath(doc, path);
   HOST_Get()->ShowStatus("Ready");
   EDITLOG_Clear();
   return doc;
+}
+
+FontDoc* XBF_Read(const char* path, const XbfReadOptions& options) {
+  std::vector<uint8_t> data;
+  if (!XBF_LoadFile(path, &data)) return nullptr;
+  int type = XBF_DetectType(data.data(), data.size(), options.SuppressDetect);
+  if (type == XBF_TYPE_NEEDS_USER) type = XBF_PreselectedType(options);
+  return XBF_FromData(path, data, type);
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "font/model/font_doc.h"
 
@@ -28,10 +29,16 @@ int XBF_Parse(const uint8_t* data, size_t size, int type, FontDoc** result);
 
 struct XbfReadOptions {
   bool SuppressDetect = false;  // SuppressDetectXBF
-  int StoredType = 0;           // GetTypeXBF: the answer when no window can ask
-  // Asks for the type (pre-selected); returns the type or -1 for Cancel. Null: stored type.
-  int (*pfAskType)(int preselected) = nullptr;
+  int StoredType = 0;           // GetTypeXBF: preselected when the user must choose
 };
 
-// Reads a file; failures are reported ("Could not open file!", "Could not create font!").
+// Reads a whole file; false after "Could not open file!".
+bool XBF_LoadFile(const char* path, std::vector<uint8_t>* data);
+// The type offered to the user when detection gives no answer.
+int XBF_PreselectedType(const XbfReadOptions& options);
+// A document of the given type (negative: none was chosen) from a loaded file, named
+// after path; null after "Could not create font!".
+FontDoc* XBF_FromData(const char* path, const std::vector<uint8_t>& data, int type);
+// Load, detection and parse in one, the preselected type standing in for the user's
+// choice (as in a job, where nobody can choose).
 FontDoc* XBF_Read(const char* path, const XbfReadOptions& options);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "font/model/font_message.h"
+#include "font/formats/writer_prologue.h"
 
 static uint32_t record_size(const FontDoc* doc, unsigned code, const FontSaveOptions& o) {
   FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
@@ -15,13 +15,9 @@ static uint32_t record_size(const FontDoc* doc, unsigned code, const FontSaveOpt
 }
 
 int XBF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
-  FONT_PrepareForSaving(doc);
+  FontRangeList ranges;
+  if (!FONTOUT_BeginSave(doc, &ranges)) return 1;
   FontMetrics m = FONTOUT_FileMetrics(doc, false);
-  FontRangeList ranges = FONT_BuildRangeList(doc);
-  if (ranges.aRange.empty()) {
-    FONTMSG_Report("Nothing to save!");
-    return 1;
-  }
   const unsigned F = ranges.aRange.front().First;
   const unsigned L = ranges.aRange.back().Last;
   FontOutput out;

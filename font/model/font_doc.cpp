@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "common/host/app_host.h"
-#include "font/model/glyph_gen.h"
 #include "font/model/sjis.h"
 
 static void release_planes(FontChar* c) {
@@ -22,7 +21,7 @@ FontDoc* FONT_CreateEmpty() { return static_cast<FontDoc*>(std::calloc(1, sizeof
 
 void FONT_Destroy(FontDoc* doc) {
   if (!doc) return;
-  FONTGEN_ReleaseFace(doc);
+  FONT_SetGlyphSource(doc, nullptr);
   for (FontChar& c : doc->aChar)
     if (c.PlaneSize || c.pPixels || c.pFrame) release_planes(&c);
   std::free(doc->paSegStart);
@@ -207,6 +206,12 @@ void FONT_RecomputeFrame(FontDoc* doc, unsigned code) {
   FONT_ComputeFrame(doc, code);
 }
 
+void FONT_SetGlyphSource(FontDoc* doc, FontGlyphSource* source) {
+  if (doc->pSource == source) return;
+  delete doc->pSource;
+  doc->pSource = source;
+}
+
 void FONT_InitAvailability(FontDoc* doc) {
   if (doc->Encoding == FONT_ENC_ISO8859) doc->HasUnicodeMap = 0;
   doc->NumBlocks = doc->HasUnicodeMap ? FONT_NUM_BLOCKS : 16;
@@ -254,8 +259,8 @@ void FONT_InitAvailability(FontDoc* doc) {
 void FONT_RenderChar(FontDoc* doc, unsigned code) {
   if (code >= FONT_NUM_CODES) return;
   FontChar& c = doc->aChar[code];
-  if (!c.Available || !doc->pFace) return;
-  FONTGEN_RenderChar(doc, code);
+  if (!c.Available || !doc->pSource) return;
+  doc->pSource->RenderChar(doc, code);
   c.Generated = 1;
 }
 
@@ -268,7 +273,7 @@ void FONT_PrepareForSaving(FontDoc* doc) {
       if ((code & 0xFF) == 0) {
         char acText[40];
         std::snprintf(acText, sizeof(acText), "Reading character %04X   ", code);
-        HOST_Get()->ShowStatus(acText);
+        HOST_Get()->ShowProgress(acText);
       }
       FONT_RenderChar(doc, static_cast<unsigned>(code));
     }

@@ -1,5 +1,5 @@
 // Font document: one character record for every 16-bit code plus the font-wide values
-// and the desktop-font handle that renders glyphs on demand. Pixel planes are packed
+// and, for a generated document, the glyph source that renders glyphs on demand. Pixel planes are packed
 // with the first pixel in the least significant bits (the file formats use the other
 // order; writers convert).
 #pragma once
@@ -68,10 +68,18 @@ struct FontBlock {
   int32_t AreaIndex;  // -1: none
 };
 
-struct FontFace;  // desktop font handle and working surface (glyph generator)
+struct FontDoc;
+
+// Renders one glyph into the document (planes and metrics of the code). The glyph
+// generator installs one into the documents it creates; a document read from a
+// file has none, so it needs no font engine.
+struct FontGlyphSource {
+  virtual ~FontGlyphSource() = default;
+  virtual void RenderChar(FontDoc* doc, unsigned code) = 0;
+};
 
 struct FontDoc {
-  FontFace* pFace;
+  FontGlyphSource* pSource;  // owned; null for documents read from files
   LogFont Lf;
   int32_t Type;
   int32_t Encoding;
@@ -142,9 +150,12 @@ void FONT_SetPixel(FontDoc* doc, unsigned code, int x, int y, int value);
 void FONT_ComputeFrame(FontDoc* doc, unsigned code);
 void FONT_RecomputeFrame(FontDoc* doc, unsigned code);
 
+// Installs the glyph source (the document owns it; the previous one is destroyed).
+void FONT_SetGlyphSource(FontDoc* doc, FontGlyphSource* source);
+
 // Availability and enabling after the character map has been read.
 void FONT_InitAvailability(FontDoc* doc);
-// Renders the glyph if the character is available and not yet generated.
+// Renders the glyph through the glyph source if the character is available.
 void FONT_RenderChar(FontDoc* doc, unsigned code);
 // Renders every enabled character that is not generated; disables zero-width ones.
 void FONT_PrepareForSaving(FontDoc* doc);

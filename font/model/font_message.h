@@ -2,9 +2,11 @@
 // logs or hands to the job engine a message.
 #pragma once
 
+#include "common/version/version.h"
+
 // Application name used as message-box caption, settings key part and in file headers.
-#define FONT_APP_NAME "Zentile-FontConvert"
-#define FONT_APP_VERSION "5.46"
+#define FONT_APP_NAME VORIX_FONT_PRODUCT
+#define FONT_APP_VERSION VORIX_VERSION_TEXT
 
 // Reports an error or warning: to the message log in no-message mode, to the job
 // engine in job mode, else to a warning box. A report made while another one is in

@@ -30,13 +30,17 @@ int run_window(int, char**) {
   return 5;
 }
 
+RecordingHost* g_host;
+void install_host() { HOST_Set(g_host); }
+
 struct Driver : ::testing::Test {
   RecordingHost host;
-  JobProgram program = {"prog", "Product", kTable, 99, run_job, &host};
+  JobProgram program = {"prog", "Product", kTable, 99, run_job, install_host};
   std::string display, wayland;
   void SetUp() override {
     g_jobArgs.clear();
     g_windowRuns = 0;
+    g_host = &host;
     if (const char* d = std::getenv("DISPLAY")) display = d;
     if (const char* w = std::getenv("WAYLAND_DISPLAY")) wayland = w;
     unsetenv("DISPLAY");
@@ -97,7 +101,8 @@ TEST_F(Driver, WithADisplayTheWindowStarts) {
 TEST(JobDriver, VersionIsPrintedWithoutRunningAnything) {
   testing::internal::CaptureStdout();
   RecordingHost host;
-  JobProgram program = {"prog", "Product", kTable, 99, run_job, &host};
+  g_host = &host;
+  JobProgram program = {"prog", "Product", kTable, 99, run_job, install_host};
   std::string a0 = "prog", a1 = "--version";
   char* argv[] = {a0.data(), a1.data(), nullptr};
   g_jobArgs.clear();

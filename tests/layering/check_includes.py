@@ -14,7 +14,7 @@ COMPONENTS = [
     ("common/version", "common", 0),
     ("common/host", "common", 1),
     ("common/settings", "common", 1),
-    ("common/output", "common", 1),
+    ("common/output", "common", 2),
     ("common/cmdline", "common", 2),
     ("colour", "colour", 3),
     ("bitmap/image", "bitmap", 4),

@@ -1,4 +1,5 @@
 // Test host that records every call, so tests assert on what a user would have seen.
+// RecordingHostOf<ProgramHost> records the shared calls of a program's own host.
 #pragma once
 
 #include <string>
@@ -8,7 +9,8 @@
 
 namespace testsupport {
 
-struct RecordingHost : AppHost {
+template <class Base = AppHost>
+struct RecordingHostOf : Base {
   struct Warning {
     std::string Caption;  // "(default)" for the window system's default caption
     std::string Text;
@@ -22,6 +24,14 @@ struct RecordingHost : AppHost {
   int ShowCount = 0;
   int QuitCount = 0;
   int RedrawCount = 0;
+  std::vector<std::string> Progress;
+  int WaitCursorOn = 0;
+  int WaitCursorOff = 0;
+  std::vector<std::string> FileDialogs;  // titles, in order
+  std::string FileAnswer;                // chosen name; empty: Cancel
+  int FilterAnswer = -1;                 // chosen filter; -1 keeps the preselected one
+  std::vector<std::string> LastFilters;  // filter texts of the last file dialog
+  std::string LastInitialName;
 
   void ShowStatus(const char* text) override { Status.push_back(text); }
   void ShowWarning(const char* caption, const char* text) override {
@@ -36,8 +46,28 @@ struct RecordingHost : AppHost {
   void ShowMainWindow() override { ++ShowCount; }
   void Quit() override { ++QuitCount; }
   void Redraw() override { ++RedrawCount; }
+  void ShowProgress(const char* text) override { Progress.push_back(text); }
+  void SetWaitCursor(bool on) override { ++(on ? WaitCursorOn : WaitCursorOff); }
+  bool AskOpenFileName(FileDialogRequest* request) override { return answer(request); }
+  bool AskSaveFileName(FileDialogRequest* request) override { return answer(request); }
+
+ private:
+  bool answer(FileDialogRequest* request) {
+    FileDialogs.push_back(request->pTitle ? request->pTitle : "");
+    LastFilters.clear();
+    for (int i = 0; i < request->NumFilters; ++i) LastFilters.push_back(request->paFilters[i].pText);
+    LastInitialName = request->InitialName;
+    if (!FileAnswer.empty()) {
+      request->Chosen = FileAnswer;
+      if (FilterAnswer >= 0) request->FilterIndex = FilterAnswer;
+    }
+    return !FileAnswer.empty();
+  }
 };
+
+using RecordingHost = RecordingHostOf<AppHost>;
 
 }  // namespace testsupport
 
 using testsupport::RecordingHost;
+using testsupport::RecordingHostOf;

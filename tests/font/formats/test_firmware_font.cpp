@@ -11,7 +11,7 @@
 
 #include "font/formats/font_save.h"
 #include "support/temp_dir.h"
-#include "font/support/font_test_util.h"
+#include "font/support/generated_font.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "font/formats/font_save.h"
-#include "font/support/font_test_util.h"
+#include "font/support/generated_font.h"
 #include "support/temp_dir.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "font/formats/font_save.h"
 #include "font/formats/xbf_reader.h"
-#include "font/support/font_test_util.h"
+#include "font/support/generated_font.h"
 #include "support/temp_dir.h"
 
 namespace {

@@ -205,3 +205,35 @@ TEST(FontDoc, SetPathReturnsTheFileName) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CountingSource : FontGlyphSource {
+  int* pCalls;
+  bool* pDestroyed;
+  CountingSource(int* calls, bool* destroyed) : pCalls(calls), pDestroyed(destroyed) {}
+  ~CountingSource() override { *pDestroyed = true; }
+  void RenderChar(FontDoc* doc, unsigned code) override {
+    ++*pCalls;
+    FONT_AllocPlanes(doc, code, 3, doc->Height);
+  }
+};
+
+}  // namespace
+
+TEST(FontDoc, GlyphsComeFromTheInstalledSourceWhichTheDocumentOwns) {
+  FontDoc* doc = fonttest::make_manual(FONT_TYPE_STD, 5);
+  doc->aChar[0x41].Available = 1;
+  FONT_RenderChar(doc, 0x41);  // read from a file: no source, nothing rendered
+  EXPECT_EQ(doc->aChar[0x41].Generated, 0);
+  int calls = 0;
+  bool destroyed = false;
+  FONT_SetGlyphSource(doc, new CountingSource(&calls, &destroyed));
+  FONT_RenderChar(doc, 0x41);
+  FONT_RenderChar(doc, 0x42);  // not available
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(doc->aChar[0x41].Generated, 1);
+  EXPECT_EQ(doc->aChar[0x41].Width, 3);
+  FONT_Destroy(doc);
+  EXPECT_TRUE(destroyed);
+}

@@ -1,5 +1,5 @@
-// Helpers of the font tests: documents generated from the installed DejaVu and IPA
-// fonts, tables built once, a recording host, and whole-file reads.
+// Helpers of the font tests: character tables built once, hand-made documents, a
+// recording host and whole-file reads. Generated documents: generated_font.h.
 #pragma once
 
 #include <cstdio>
@@ -9,7 +9,6 @@
 #include "common/host/app_host.h"
 #include "font/model/font_doc.h"
 #include "font/model/font_message.h"
-#include "font/model/glyph_gen.h"
 #include "font/model/sjis.h"
 #include "font/model/unicode_data.h"
 #include "support/recording_host.h"
@@ -20,24 +19,8 @@ inline void init_tables() {
   static bool done;
   if (done) return;
   done = true;
-  FONTGEN_BuildTables();
   SJIS_BuildLookups();
   UNICODE_BuildLookups();
-}
-
-inline LogFont log_font(const char* face, int height, int weight = 400, bool italic = false) {
-  LogFont lf = {};
-  lf.Height = height;
-  lf.Weight = weight;
-  lf.Italic = italic ? 1 : 0;
-  std::snprintf(lf.acFaceName, sizeof(lf.acFaceName), "%s", face);
-  return lf;
-}
-
-inline FontDoc* make_font(int type, int height = 16, int encoding = FONT_ENC_UNICODE,
-                          int aaMode = FONT_AA_OS, const char* face = "DejaVu Sans") {
-  init_tables();
-  return FONTGEN_CreateDocument(log_font(face, height), type, encoding, aaMode);
 }
 
 // Leaves exactly the codes first..last enabled (plus what the caller adds later).

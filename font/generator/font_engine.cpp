@@ -1,7 +1,7 @@
 // FreeType and fontconfig behind the engine interface. A positive height is the cell
 // height: the face is scaled so that the OS/2 usWinAscent + usWinDescent (hhea
 // ascender - descender without OS/2) spans exactly that many pixels.
-#include "font/model/font_engine.h"
+#include "font/generator/font_engine.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

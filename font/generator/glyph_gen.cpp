@@ -1,7 +1,7 @@
 // Glyph generation: document creation from an installed font and on-demand rendering.
 // The working surface of the desktop engine is modelled by its 1024 x 1024 bounds:
 // glyph images are read straight from the engine's bitmaps and clipped to it.
-#include "font/model/glyph_gen.h"
+#include "font/generator/glyph_gen.h"
 
 #include <cmath>
 #include <cstdio>
@@ -11,19 +11,27 @@
 
 #include "common/host/app_host.h"
 #include "font/model/edit_log.h"
-#include "font/model/font_engine.h"
-#include "font/model/font_message.h"
+#include "font/generator/cmap.h"
+#include "font/generator/font_engine.h"
+#include "font/model/font_messages.h"
 #include "font/model/sjis.h"
 #include "font/model/unicode_data.h"
 
-struct FontFace {
-  EngineFont* pFont;
-  int Scale;  // 4 for internal antialiasing, else 1
-  int Ascent;
-  int CellHeight;
+// The glyph source a generated document holds: the opened face and its cell.
+struct FontFace : FontGlyphSource {
+  EngineFont* pFont = nullptr;
+  int Scale = 1;  // 4 for internal antialiasing, else 1
+  int Ascent = 0;
+  int CellHeight = 0;
+  explicit FontFace(EngineFont* font, int scale) : pFont(font), Scale(scale) {}
+  ~FontFace() override { ENGINE_Close(pFont); }
+  void RenderChar(FontDoc* doc, unsigned code) override;
 };
 
 namespace {
+
+// The source of a document that FontFace::RenderChar was called for.
+const FontFace* face(const FontDoc* doc) { return static_cast<const FontFace*>(doc->pSource); }
 
 enum { SURFACE_SIZE = 1024, CELLS = 256, PHASES = 4 };
 
@@ -115,56 +123,6 @@ const uint8_t* grey_table(int type) {
   return table;
 }
 
-// Parses the 'cmap' table into the document's segment arrays; false: no Unicode map.
-bool read_cmap(FontDoc* doc, const std::vector<uint8_t>& t) {
-  auto u16 = [&](size_t off, unsigned* v) {
-    if (off + 2 > t.size()) return false;
-    *v = static_cast<unsigned>(t[off] << 8 | t[off + 1]);
-    return true;
-  };
-  auto u32 = [&](size_t off, uint32_t* v) {
-    if (off + 4 > t.size()) return false;
-    *v = static_cast<uint32_t>(t[off]) << 24 | static_cast<uint32_t>(t[off + 1]) << 16 |
-         static_cast<uint32_t>(t[off + 2]) << 8 | t[off + 3];
-    return true;
-  };
-  unsigned numTables;
-  if (t.size() < 4 || !u16(2, &numTables) || numTables > 32) return false;
-  uint32_t offset = 0;
-  for (unsigned wantEnc : {1u, 0u}) {
-    for (unsigned i = 0; i < numTables; ++i) {
-      unsigned platform, enc;
-      uint32_t off;
-      if (!u16(4 + 8 * i, &platform) || !u16(6 + 8 * i, &enc) || !u32(8 + 8 * i, &off)) return false;
-      if (platform == 3 && enc == wantEnc) {
-        offset = off;
-        break;
-      }
-    }
-    if (offset) break;
-  }
-  unsigned format, segX2;
-  if (!offset || !u16(offset, &format) || format != 4 || !u16(offset + 6, &segX2)) return false;
-  if (offset + 14 > t.size()) return false;
-  unsigned segments = segX2 / 2;
-  std::free(doc->paSegStart);
-  std::free(doc->paSegEnd);
-  doc->paSegStart = static_cast<uint16_t*>(std::calloc(segments ? segments : 1, 2));
-  doc->paSegEnd = static_cast<uint16_t*>(std::calloc(segments ? segments : 1, 2));
-  doc->NumSegments = 0;
-  if (!doc->paSegStart || !doc->paSegEnd) return false;
-  for (unsigned s = 0; s < segments; ++s) {
-    unsigned end, start;
-    if (!u16(offset + 14 + 2 * s, &end) || !u16(offset + 2 * segments + 16 + 2 * s, &start))
-      return false;
-    doc->paSegEnd[s] = static_cast<uint16_t>(end);
-    doc->paSegStart[s] = static_cast<uint16_t>(start);
-  }
-  doc->NumSegments = static_cast<int32_t>(segments);
-  doc->HasUnicodeMap = 1;
-  return true;
-}
-
 // Internal antialiasing, step 1 and 2: counts the surface pixels of a 4x glyph into
 // the enabled phases and maps the counts to levels 0..15.
 void accumulate(const EngineGlyph& g, int ascent, int sw, int sh, int w, int h) {
@@ -217,12 +175,12 @@ struct Oversampled {
 
 Oversampled draw_oversampled(FontDoc* doc, unsigned code) {
   Oversampled o = {};
-  o.Glyph = ENGINE_RenderGlyph(doc->pFace->pFont, draw_code(doc, code), ENGINE_MONO);
+  o.Glyph = ENGINE_RenderGlyph(face(doc)->pFont, draw_code(doc, code), ENGINE_MONO);
   o.Sw = clip_surface(o.Glyph.Advance);
-  o.Sh = clip_surface(doc->pFace->CellHeight);
+  o.Sh = clip_surface(face(doc)->CellHeight);
   o.W = (o.Sw + 3) / 4;
   o.H = (o.Sh + 3) / 4;
-  accumulate(o.Glyph, doc->pFace->Ascent, o.Sw, o.Sh, o.W, o.H);
+  accumulate(o.Glyph, face(doc)->Ascent, o.Sw, o.Sh, o.W, o.H);
   return o;
 }
 
@@ -281,13 +239,13 @@ void render_internal(FontDoc* doc, unsigned code) {
 
 void render_standard(FontDoc* doc, unsigned code) {
   EngineRender mode = doc->Type == FONT_TYPE_STD ? ENGINE_MONO : ENGINE_GREY;
-  EngineGlyph g = ENGINE_RenderGlyph(doc->pFace->pFont, draw_code(doc, code), mode);
+  EngineGlyph g = ENGINE_RenderGlyph(face(doc)->pFont, draw_code(doc, code), mode);
   int w = clip_surface(g.Advance);
-  int h = clip_surface(doc->pFace->CellHeight);
+  int h = clip_surface(face(doc)->CellHeight);
   if (!FONT_AllocPlanes(doc, code, w, h) || !doc->aChar[code].pPixels) return;
   PlaneWriter plane(doc, code);
   const uint8_t* toValue = grey_table(doc->Type);
-  const int top = doc->pFace->Ascent - g.Top;
+  const int top = face(doc)->Ascent - g.Top;
   for (int gy = 0; gy < g.Rows; ++gy) {
     int y = top + gy;
     if (y < 0 || y >= h) continue;
@@ -304,7 +262,7 @@ void render_extended(FontDoc* doc, unsigned code) {
   const bool framed = doc->Type == FONT_TYPE_EXT_FRM;
   const bool grey = doc->Type == FONT_TYPE_EXT_AA2 || doc->Type == FONT_TYPE_EXT_AA4;
   EngineGlyph g =
-      ENGINE_RenderGlyph(doc->pFace->pFont, draw_code(doc, code), grey ? ENGINE_GREY : ENGINE_MONO);
+      ENGINE_RenderGlyph(face(doc)->pFont, draw_code(doc, code), grey ? ENGINE_GREY : ENGINE_MONO);
   FontChar& c = doc->aChar[code];
   // A blank glyph has a 1 x 1 black box and no image, as the desktop engines report it.
   bool blank = g.Width == 0 || g.Rows == 0;
@@ -411,7 +369,7 @@ FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int a
   FontDoc* doc = FONT_CreateEmpty();
   if (!doc) {
     HOST_Get()->SetWaitCursor(false);
-    FONTMSG_Report("Could not create font!");
+    FONTMSG_ReportMsg(FONTMSG_CREATE_FAILED);
     return nullptr;
   }
   doc->Type = type;
@@ -429,12 +387,14 @@ FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int a
   if (!font) {
     FONT_Destroy(doc);
     HOST_Get()->SetWaitCursor(false);
-    FONTMSG_Report("Could not create font!");
+    FONTMSG_ReportMsg(FONTMSG_CREATE_FAILED);
     return nullptr;
   }
-  doc->pFace = new FontFace{font, scale, 0, 0};
+  FontFace* source = new FontFace(font, scale);
+  FONT_SetGlyphSource(doc, source);
   doc->CurrentChar = 65;
-  if (!read_cmap(doc, ENGINE_LoadTable(font, "cmap"))) {
+  const std::vector<uint8_t> cmap = ENGINE_LoadTable(font, "cmap");
+  if (!CMAP_ReadSegments(doc, cmap.data(), cmap.size())) {
     doc->HasUnicodeMap = 0;
     doc->NumSegments = 0;
   }
@@ -442,15 +402,13 @@ FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int a
   if (FONT_IsExtended(type) && !doc->HasUnicodeMap) {
     FONT_Destroy(doc);
     HOST_Get()->SetWaitCursor(false);
-    FONTMSG_Report(
-        "An extended font file requires a true type or an open type font.\r\n"
-        "The selected font is not such a font.");
+    FONTMSG_ReportMsg(FONTMSG_NOT_TRUETYPE);
     return nullptr;
   }
   EngineMetrics m = ENGINE_GetMetrics(font);
   int cell = m.CellHeight > SURFACE_SIZE * scale ? SURFACE_SIZE * scale : m.CellHeight;
-  doc->pFace->Ascent = m.Ascent;
-  doc->pFace->CellHeight = cell;
+  source->Ascent = m.Ascent;
+  source->CellHeight = cell;
   doc->Height = cell / scale;
   doc->MaxWidth = m.MaxCharWidth / scale;
   if (FONT_IsExtended(type)) doc->Baseline = m.Ascent;
@@ -466,8 +424,8 @@ FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int a
   return doc;
 }
 
-void FONTGEN_RenderChar(FontDoc* doc, unsigned code) {
-  if (!doc->pFace || code >= FONT_NUM_CODES) return;
+void FontFace::RenderChar(FontDoc* doc, unsigned code) {
+  if (doc->pSource != this || code >= FONT_NUM_CODES) return;
   const bool internal = doc->AAMode == FONT_AA_INTERNAL &&
                         (doc->Type == FONT_TYPE_AA2 || doc->Type == FONT_TYPE_AA4);
   if (internal)
@@ -476,11 +434,4 @@ void FONTGEN_RenderChar(FontDoc* doc, unsigned code) {
     render_extended(doc, code);
   else if (doc->Type >= FONT_TYPE_STD && doc->Type <= FONT_TYPE_AA4)
     render_standard(doc, code);
-}
-
-void FONTGEN_ReleaseFace(FontDoc* doc) {
-  if (!doc->pFace) return;
-  ENGINE_Close(doc->pFace->pFont);
-  delete doc->pFace;
-  doc->pFace = nullptr;
 }

@@ -21,11 +21,9 @@ void FONTGEN_ResetPhaseSearch();
 
 // True when an installed face has exactly this family name (case-sensitive).
 bool FONTGEN_FaceExists(const char* family);
-// Creates a document for the logical font. Failures have been reported; returns null.
+// Creates a document for the logical font and installs its glyph source, which draws
+// each glyph on demand. Failures have been reported; returns null.
 FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int aaMode);
-// Draws one glyph and stores it with its metrics.
-void FONTGEN_RenderChar(FontDoc* doc, unsigned code);
-void FONTGEN_ReleaseFace(FontDoc* doc);
 
 // Logical height for a chosen pixel height: type 4 keeps the cell h high (h - 2).
 int FONTGEN_LogicalHeight(int type, int pixelHeight);

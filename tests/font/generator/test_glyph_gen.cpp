@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "font/model/edit_log.h"
-#include "font/support/font_test_util.h"
+#include "font/support/generated_font.h"
 
 namespace {
 
@@ -11,6 +11,7 @@ struct GlyphGen : ::testing::Test {
   fonttest::HostScope scope;
   void SetUp() override {
     fonttest::init_tables();
+    fonttest::generator_tables();
     FONTGEN_SetOptions(FontGenOptions{});
   }
 };

@@ -1,0 +1,40 @@
+// The font converter's message texts, one table used by every layer through these
+// names. Texts with a conversion take their argument through FONTMSG_ReportMsg.
+#pragma once
+
+#include "font/model/font_message.h"
+
+enum FontMessage {
+  FONTMSG_NO_FONT,  // "No font data"
+  FONTMSG_WRONG_SEPARATOR,
+  FONTMSG_ILLEGAL_OPTION,  // %s: the word
+  FONTMSG_FONT_NOT_FOUND,
+  FONTMSG_EXT_NEEDS_UNICODE,
+  FONTMSG_ENABLE_FIRST_GT_LAST,
+  FONTMSG_ENABLE_LAST_TOO_BIG,
+  FONTMSG_ILLEGAL_STATE,
+  FONTMSG_RANGE_ORDER,
+  FONTMSG_XBF_OF_AA,
+  FONTMSG_EDIT_COUNT,  // %d: the count
+  FONTMSG_BAD_EXTENSION,
+  FONTMSG_READ_C_FAILED,
+  FONTMSG_ARG_TOO_LONG,
+  FONTMSG_JOB_NOT_BUILT,  // %s: the command keyword
+  FONTMSG_MENU_NOT_BUILT,
+  FONTMSG_C_READER_NOT_BUILT,
+  FONTMSG_CREATE_FAILED,
+  FONTMSG_NOT_TRUETYPE,
+  FONTMSG_OPEN_FAILED,
+  FONTMSG_NOTHING_TO_SAVE,
+  FONTMSG_WRITE_ERROR,
+  FONTMSG_OVERWRITE,
+  FONTMSG_MAGNIFIED,  // %d, %d: magnification X and Y
+  FONTMSG_COUNT
+};
+
+// The text (with its conversions) of a message.
+const char* FONTMSG_Text(FontMessage id);
+// Reports the message as FONTMSG_Report does, its conversions filled from the arguments.
+void FONTMSG_ReportMsg(FontMessage id, ...);
+// Information that is not a failure, as FONTMSG_Notice.
+void FONTMSG_NoticeMsg(FontMessage id, ...);
