@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bitmap/app/messages.h"
+#include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/app/options.h"
 #include "bitmap/app/rastrel_app.h"
 #include "bitmap/app/save_path.h"

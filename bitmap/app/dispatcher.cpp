@@ -1,7 +1,7 @@
 // Delivers menu command identifiers to the handler tables of each command group.
 #include "bitmap/app/commands.h"
 
-#include "bitmap/app/messages.h"
+#include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/image/image.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "bitmap/app/rastrel_app.h"
-#include "common/host/headless_host.h"
+#include "bitmap/app/rastrel_host.h"
 
 enum { EXIT_NO_DISPLAY = 64 };
 
@@ -18,7 +18,6 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "rastrel: this build has no interactive window; run a job with -exit\n");
     return EXIT_NO_DISPLAY;
   }
-  static HeadlessHost host;
-  HOST_Set(&host);
+  HOST_Set(RASTREL_HeadlessHost());
   return RASTREL_Run(argc, argv);
 }

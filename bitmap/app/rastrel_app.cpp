@@ -7,7 +7,7 @@
 #include "bitmap/app/command_table.h"
 #include "bitmap/app/commands.h"
 #include "bitmap/app/image_readers.h"
-#include "bitmap/app/messages.h"
+#include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/app/options.h"
 #include "bitmap/image/image.h"
 #include "common/host/app_host.h"
@@ -23,8 +23,6 @@ RecentFileList RASTREL_RecentFiles;
 static int s_zoom = 20;
 static bool s_destroyed;
 
-static void show_progress(const char* text) { HOST_Get()->ShowStatus(text); }
-
 bool RASTREL_IsUnattendedJob(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     if (!CMDLINE_IsCommandArg(argv[i], RASTREL_aCommand)) continue;
@@ -39,7 +37,6 @@ int RASTREL_Run(int argc, const char* const* argv) {
   RECENT_Init(&RASTREL_RecentFiles, RECENT_RASTREL, RASTREL_acRecentKey, RECENT_RASTREL_MAX,
               ID_FILE_RECENT_FIRST);
   RASTREL_RegisterReaders();
-  IMAGE_SetProgressHook(show_progress);
   CmdlineConfig config;
   config.Variant = CMDLINE_VARIANT_RASTREL;
   config.pCaption = RASTREL_acCaption;

@@ -15,7 +15,7 @@ int IMAGE_CreateAlphaFromImages(const ImageDocument* image1, const ImageDocument
   *ppResult = nullptr;
   if (!image1 || !image2) return ALPHA_EREAD;
   if (image1->XSize != image2->XSize || image1->YSize != image2->YSize) {
-    IMAGE_Message(7);
+    IMAGE_Message(MSG_SIZE_MISMATCH);
     return ALPHA_ESIZE;
   }
   ImageDocument* out = true_colour_copy(image1);
@@ -58,7 +58,7 @@ int IMAGE_ApplyAlphaMask(const ImageDocument* doc, const ImageDocument* mask, Im
   *ppResult = nullptr;
   if (!doc || !mask) return ALPHA_EREAD;
   if (doc->XSize != mask->XSize || doc->YSize != mask->YSize) {
-    IMAGE_Message(7);
+    IMAGE_Message(MSG_SIZE_MISMATCH);
     return ALPHA_ESIZE;
   }
   ImageDocument* out = true_colour_copy(doc);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "bitmap/messages/rastrel_messages.h"
 #include "colour/colour_value.h"
 
 // Largest image the document accepts (width x height); larger inputs are refused.
@@ -108,9 +109,7 @@ void UNDO_Undo();
 int UNDO_Count();
 void UNDO_Clear();
 
-// Progress and reporting sinks of the image core.
-typedef void (*IMAGE_ProgressHook)(const char* text);
-void IMAGE_SetProgressHook(IMAGE_ProgressHook hook);
+// Progress and reporting sinks of the image core: progress text goes to the host.
 void IMAGE_Progress(const char* text);
 void IMAGE_Warning(const char* text);   // free-text warning (job log or message box)
-void IMAGE_Message(int number);         // numbered message of the bitmap converter
+void IMAGE_Message(RastrelMessage message);  // numbered message of the bitmap converter

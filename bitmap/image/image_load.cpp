@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "bitmap/image/image.h"
+#include "bitmap/messages/rastrel_messages.h"
 #include "common/host/app_host.h"
 
 namespace {
@@ -27,8 +28,6 @@ const ExtensionRule kRules[] = {
 
 IMAGE_Reader s_apReader[IMAGE_NUM_TYPES];
 bool s_loading;
-
-enum { MSG_INVALID_FILE_HANDLE = 16, MSG_FILE_NOT_FOUND = 20, MSG_ERROR_OPENING_FILE = 21 };
 
 }  // namespace
 

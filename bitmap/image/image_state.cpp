@@ -1,14 +1,14 @@
 // Program-wide image state: the current document, its file name, the two colour
-// tables and the progress and reporting sinks.
+// tables and the progress and reporting sinks (the host and the job engine).
 #include <string>
 
 #include "bitmap/image/image.h"
 #include "common/cmdline/cmdline.h"
+#include "common/host/app_host.h"
 
 static ImageDocument* s_current;
 static std::string s_fileName;
 static int s_filterIndex = 2;
-static IMAGE_ProgressHook s_progress;
 static ColorValue s_customColors[256];
 static ColorValue s_bestColors[256];
 
@@ -33,11 +33,7 @@ void IMAGE_SetFileName(const char* path) { s_fileName = path ? path : ""; }
 int IMAGE_GetFilterIndex() { return s_filterIndex; }
 void IMAGE_SetFilterIndex(int index) { s_filterIndex = index; }
 
-void IMAGE_SetProgressHook(IMAGE_ProgressHook hook) { s_progress = hook; }
-
-void IMAGE_Progress(const char* text) {
-  if (s_progress) s_progress(text);
-}
+void IMAGE_Progress(const char* text) { HOST_Get()->ShowProgress(text); }
 
 void IMAGE_Warning(const char* text) { CMDLINE_ReportText(text); }
-void IMAGE_Message(int number) { CMDLINE_Report(number); }
+void IMAGE_Message(RastrelMessage message) { CMDLINE_Report(message); }

@@ -26,10 +26,10 @@ ImageDocument* IMAGE_Scale(ImageDocument* doc, int32_t newWidth, int32_t newHeig
 // Scale to (XSize + 1) / 2 x (YSize + 1) / 2, then the progress text.
 ImageDocument* IMAGE_Shrink50(ImageDocument* doc);
 
-// Transparent colour from the command line: the palette index to make transparent, or
-// the number of the message that refuses it (17 no palette, 18 colour out of range,
-// 19 colour not in the palette) as a negative value.
-int IMAGE_FindTransColor(const ImageDocument* doc, uint32_t color);
+// Transparent colour from the command line: *pIndex gets the palette index to make
+// transparent and the result is MSG_COUNT, or the result names the message that
+// refuses it (no palette, colour out of range, colour not in the palette).
+RastrelMessage IMAGE_FindTransColor(const ImageDocument* doc, uint32_t color, int* pIndex);
 
 // The "Transparency" dialog's choices: 0 is "No transparency", k > 0 palette index k - 1.
 int TRANS_GetNumChoices(const ImageDocument* doc);

@@ -4,12 +4,16 @@
 
 #include "bitmap/image/transform.h"
 
-int IMAGE_FindTransColor(const ImageDocument* doc, uint32_t color) {
-  if (!doc || doc->NumColors == 0) return -17;
-  if (color >= 0x1000000u) return -18;
+RastrelMessage IMAGE_FindTransColor(const ImageDocument* doc, uint32_t color, int* pIndex) {
+  *pIndex = -1;
+  if (!doc || doc->NumColors == 0) return MSG_NO_PALETTE_FOR_TRANS;
+  if (color >= 0x1000000u) return MSG_COLOR_RANGE;
   for (int i = 0; i < doc->NumColors; ++i)
-    if (IMAGE_GetPalColor(doc, i) == color) return i;
-  return -19;
+    if (IMAGE_GetPalColor(doc, i) == color) {
+      *pIndex = i;
+      return MSG_COUNT;
+    }
+  return MSG_COLOR_NOT_FOUND;
 }
 
 int TRANS_GetNumChoices(const ImageDocument* doc) { return doc ? doc->NumColors + 1 : 1; }

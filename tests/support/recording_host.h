@@ -17,11 +17,16 @@ struct RecordingHost : AppHost {
   std::vector<Warning> Warnings;
   std::vector<std::string> Questions;
   std::vector<std::string> Help;
+  std::vector<std::string> Progress;
+  std::vector<FileDialogRequest> FileDialogs;  // open and save dialogs as asked
+  std::string ChosenFile;                      // answer of the file dialogs; empty: Cancel
   std::string Console;
   bool Answer = false;
   int ShowCount = 0;
   int QuitCount = 0;
   int RedrawCount = 0;
+  int BeepCount = 0;
+  int WaitCursorDepth = 0;  // SetWaitCursor(true) minus SetWaitCursor(false)
 
   void ShowStatus(const char* text) override { Status.push_back(text); }
   void ShowWarning(const char* caption, const char* text) override {
@@ -36,6 +41,16 @@ struct RecordingHost : AppHost {
   void ShowMainWindow() override { ++ShowCount; }
   void Quit() override { ++QuitCount; }
   void Redraw() override { ++RedrawCount; }
+  void Beep() override { ++BeepCount; }
+  void SetWaitCursor(bool on) override { WaitCursorDepth += on ? 1 : -1; }
+  void ShowProgress(const char* text) override { Progress.push_back(text); }
+  bool AskOpenFileName(FileDialogRequest* request) override { return AnswerFileDialog(request); }
+  bool AskSaveFileName(FileDialogRequest* request) override { return AnswerFileDialog(request); }
+  bool AnswerFileDialog(FileDialogRequest* request) {
+    FileDialogs.push_back(*request);
+    request->Chosen = ChosenFile;
+    return !ChosenFile.empty();
+  }
 };
 
 }  // namespace testsupport

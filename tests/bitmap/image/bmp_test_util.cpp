@@ -7,13 +7,6 @@
 
 namespace bmptest {
 
-std::vector<std::string>& ProgressTexts() {
-  static std::vector<std::string> texts;
-  return texts;
-}
-
-void RecordProgress(const char* text) { ProgressTexts().push_back(text); }
-
 std::string TempPath(const char* name) {
   const char* dir = std::getenv("TMPDIR");
   return std::string(dir && *dir ? dir : "/tmp") + "/vorix_bmp_" + std::to_string(getpid()) + "_" + name;

@@ -91,15 +91,15 @@ struct Dib {
 // Records warnings and progress texts.
 struct BmpTestHost : AppHost {
   std::vector<std::string> Warnings;
+  std::vector<std::string> Progress;
   void ShowStatus(const char*) override {}
+  void ShowProgress(const char* text) override { Progress.push_back(text); }
   void ShowWarning(const char*, const char* text) override { Warnings.push_back(text); }
   bool AskYesNo(const char*, const char*) override { return false; }
   void ShowHelp(const char*, const char*) override {}
   void WriteConsole(const char*) override {}
 };
 
-std::vector<std::string>& ProgressTexts();
-void RecordProgress(const char* text);
 
 // Installs a BmpTestHost and the progress recorder for the lifetime of the object.
 struct Recorder {
@@ -107,14 +107,11 @@ struct Recorder {
   AppHost* pPrevious;
   Recorder() : pPrevious(HOST_Get()) {
     HOST_Set(&Host);
-    ProgressTexts().clear();
-    IMAGE_SetProgressHook(RecordProgress);
   }
   ~Recorder() {
-    IMAGE_SetProgressHook(nullptr);
     HOST_Set(pPrevious);
   }
-  const std::vector<std::string>& progress() const { return ProgressTexts(); }
+  const std::vector<std::string>& progress() const { return Host.Progress; }
 };
 
 std::string TempPath(const char* name);

@@ -6,22 +6,9 @@
 
 #include "bitmap/image/image.h"
 #include "support/recording_host.h"
-#include "common/cmdline/cmdline.h"
+#include "support/rastrel_messages.h"
 
 
-// Numbered messages read "message <n>" so a test sees which number was reported.
-inline void install_numbered_messages() {
-  static std::string s_text[27];
-  static const char* s_ap[27];
-  for (int i = 0; i < 27; ++i) {
-    s_text[i] = "message " + std::to_string(i);
-    s_ap[i] = s_text[i].c_str();
-  }
-  CmdlineConfig config;
-  config.papMessages = s_ap;
-  config.NumMessages = 27;
-  CMDLINE_Init(config);
-}
 
 // A true-colour document with the given pixels, top row first.
 inline ImageDocument* make_true_colour(int w, int h, const std::vector<ColorValue>& px) {

@@ -136,10 +136,7 @@ TEST_F(BestPaletteTest, TransparencyPutsTheColourFirstAndOnlyFullyTransparentPix
 TEST_F(BestPaletteTest, CountingIsCachedAndIgnoresTransparency) {
   std::vector<ColorValue> px = {0x010203, 0xFF010203u, 0x000000, 0x7F000000u};
   ImageDocument* doc = make_true_colour(2, 2, px);
-  std::vector<std::string> texts;
-  static std::vector<std::string>* s_texts;
-  s_texts = &texts;
-  IMAGE_SetProgressHook([](const char* t) { s_texts->push_back(t); });
+  std::vector<std::string>& texts = Host.Progress;
   EXPECT_EQ(IMAGE_CountColors(doc), 2);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_EQ(texts[0], "Calculating info of image, row 1/2");
@@ -148,7 +145,6 @@ TEST_F(BestPaletteTest, CountingIsCachedAndIgnoresTransparency) {
   EXPECT_EQ(IMAGE_CountColors(doc), 2);
   ASSERT_EQ(texts.size(), 1u);  // no row texts the second time
   EXPECT_EQ(texts[0], "Image calculation done");
-  IMAGE_SetProgressHook(nullptr);
   IMAGE_Free(doc);
   // Paletted: only the used entries count, equal entries once.
   ImageDocument* p = make_paletted(3, 1, {0x111111, 0x222222, 0x111111, 0x333333}, {0, 2, 1});

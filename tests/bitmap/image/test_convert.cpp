@@ -1,6 +1,7 @@
 // Convert to and dither to a colour format, reduce colours.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 
 #include "bitmap/image/colour_reduce.h"
@@ -118,9 +119,12 @@ TEST_F(ConvertTest, DitherSharesRoundTowardZero) {
 
 TEST_F(ConvertTest, DitheringFormatColoursChangesNothingAndMakesPixelsOpaque) {
   TestRng rng;
-  for (const ColorMenuFormat* f = COLOR_aMenuFormat; f < COLOR_aMenuFormat + COLOR_NumMenuFormats; ++f) {
-    if (!f->DitherId) continue;
-    const ColorFormat* fmt = f->pFormat;
+  const ColorFormat* const apFormat[] = {
+      &COLOR_FORMAT_BW,  &COLOR_FORMAT_GRAY4, &COLOR_FORMAT_GRAY16, &COLOR_FORMAT_GRAY64, &COLOR_FORMAT_GRAY256,
+      &COLOR_FORMAT_111, &COLOR_FORMAT_222,   &COLOR_FORMAT_233,    &COLOR_FORMAT_323,    &COLOR_FORMAT_332,
+      &COLOR_FORMAT_444_12, &COLOR_FORMAT_8666, &COLOR_FORMAT_555,  &COLOR_FORMAT_565};
+  for (int f = 0; f < static_cast<int>(std::size(apFormat)); ++f) {
+    const ColorFormat* fmt = apFormat[f];
     const uint32_t mask = fmt->pfGetIndexMask();
     // Format colours that the format reproduces (Gray64 does not reproduce all of its own).
     std::vector<ColorValue> px;
@@ -130,11 +134,11 @@ TEST_F(ConvertTest, DitheringFormatColoursChangesNothingAndMakesPixelsOpaque) {
     }
     ImageDocument* dithered = IMAGE_DitherToFormat(make_true_colour(8, 6, px), fmt);
     ImageDocument* converted = IMAGE_ConvertToFormat(make_true_colour(8, 6, px), fmt);
-    ASSERT_TRUE(dithered && converted) << f->pMenuText;
+    ASSERT_TRUE(dithered && converted) << f;
     for (int y = 0; y < 6; ++y)
       for (int x = 0; x < 8; ++x) {
-        ASSERT_EQ(IMAGE_GetIndex(dithered, x, y), IMAGE_GetIndex(converted, x, y)) << f->pMenuText;
-        ASSERT_EQ(IMAGE_GetColor(dithered, x, y), px[static_cast<size_t>(y * 8 + x)] & 0xFFFFFF) << f->pMenuText;
+        ASSERT_EQ(IMAGE_GetIndex(dithered, x, y), IMAGE_GetIndex(converted, x, y)) << f;
+        ASSERT_EQ(IMAGE_GetColor(dithered, x, y), px[static_cast<size_t>(y * 8 + x)] & 0xFFFFFF) << f;
       }
     IMAGE_Free(dithered);
     IMAGE_Free(converted);

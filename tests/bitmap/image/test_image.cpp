@@ -124,12 +124,10 @@ struct Undo : ::testing::Test {
   RecordingHost host;
   void SetUp() override {
     HOST_Set(&host);
-    IMAGE_SetProgressHook([](const char* text) { HOST_Get()->ShowStatus(text); });
   }
   void TearDown() override {
     UNDO_Clear();
     IMAGE_SetCurrent(nullptr);
-    IMAGE_SetProgressHook(nullptr);
     HOST_Set(nullptr);
   }
 };
@@ -145,10 +143,10 @@ TEST_F(Undo, TenStatesComeBackAndTheEleventhIsLost) {
     UNDO_Undo();
     EXPECT_EQ(IMAGE_GetIndex(IMAGE_GetCurrent(), 0, 0), i);
   }
-  host.Status.clear();
+  host.Progress.clear();
   UNDO_Undo();  // the eleventh undo does nothing
   EXPECT_EQ(IMAGE_GetIndex(IMAGE_GetCurrent(), 0, 0), 1u);
-  EXPECT_TRUE(host.Status.empty());
+  EXPECT_TRUE(host.Progress.empty());
 }
 
 TEST_F(Undo, UndoShowsItsTextsAndRedraws) {
@@ -157,7 +155,7 @@ TEST_F(Undo, UndoShowsItsTextsAndRedraws) {
   IMAGE_SetCurrent(IMAGE_Create(1, 1, 0));
   UNDO_Save();
   UNDO_Undo();
-  EXPECT_EQ(host.Status, (std::vector<std::string>{"Undoing", "Last operation undone"}));
+  EXPECT_EQ(host.Progress, (std::vector<std::string>{"Undoing", "Last operation undone"}));
   EXPECT_EQ(host.RedrawCount, 1);
 }
 

@@ -5,14 +5,11 @@
 
 #include "bitmap/image/image.h"
 #include "common/cmdline/cmdline.h"
+#include "support/rastrel_messages.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-const char* const kMessages[] = {"m0",  "m1",  "m2",  "m3",  "m4",  "m5",  "m6",  "m7",  "m8",  "m9",
-                                 "m10", "m11", "m12", "m13", "m14", "m15", "Invalid file handle.", "m17", "m18",
-                                 "m19", "File not found.", "Error opening file."};
 
 int g_reads;
 ImageDocument* fake_reader(const char*) {
@@ -26,11 +23,7 @@ struct Load : ::testing::Test {
   TempDir dir;
   void SetUp() override {
     HOST_Set(&host);
-    CmdlineConfig c;
-    c.pCaption = "Bitmap Converter";
-    c.papMessages = kMessages;
-    c.NumMessages = 22;
-    CMDLINE_Init(c);
+    InstallRastrelMessages();
     g_reads = 0;
     for (int t = 0; t < IMAGE_NUM_TYPES; ++t) IMAGE_SetReader(static_cast<ImageFileType>(t), nullptr);
   }

@@ -6,22 +6,15 @@
 #include "bitmap/image/png_reader.h"
 #include "bitmap/image/sbmp.h"
 #include "common/cmdline/cmdline.h"
+#include "support/rastrel_messages.h"
 #include "reader_test_util.h"
 
 namespace {
 
-const char* const kMessages[] = {"m0",  "m1",  "m2",  "m3",  "m4",  "m5",  "m6",  "m7",  "m8",  "m9",  "m10",
-                                 "m11", "m12", "m13", "m14", "m15", "Invalid file handle.", "m17", "m18", "m19",
-                                 "File not found.", "Error opening file."};
-
 struct ReaderLoad : ::testing::Test {
   ScopedHost host;
   void SetUp() override {
-    CmdlineConfig c;
-    c.pCaption = "Bitmap Converter";
-    c.papMessages = kMessages;
-    c.NumMessages = 22;
-    CMDLINE_Init(c);
+    InstallRastrelMessages();
     IMAGE_SetReader(IMAGE_TYPE_SBMP, IMAGE_ReadSBMP);
     IMAGE_SetReader(IMAGE_TYPE_GIF, IMAGE_ReadGIF);
     IMAGE_SetReader(IMAGE_TYPE_PNG, IMAGE_ReadPNG);

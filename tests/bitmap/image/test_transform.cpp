@@ -10,7 +10,7 @@ struct TransformTest : ::testing::Test {
   RecordingHost Host;
   void SetUp() override {
     HOST_Set(&Host);
-    install_numbered_messages();
+    InstallRastrelMessages();
   }
   void TearDown() override {
     CMDLINE_Reset();
@@ -136,12 +136,15 @@ TEST_F(TransformTest, ScaleToTheSameSizeReturnsTheDocumentAndShrinkRoundsUp) {
 
 TEST_F(TransformTest, TransparentColourSearchAndTheDialogChoices) {
   ImageDocument* t = make_true_colour(1, 1, {0});
-  EXPECT_EQ(IMAGE_FindTransColor(t, 0), -17);
+  int index = 0;
+  EXPECT_EQ(IMAGE_FindTransColor(t, 0, &index), MSG_NO_PALETTE_FOR_TRANS);
+  EXPECT_EQ(index, -1);
   IMAGE_Free(t);
   ImageDocument* d = make_paletted(3, 1, {0x112233, 0xFF00FF, 0xFF00FF}, {0, 1, 2});
-  EXPECT_EQ(IMAGE_FindTransColor(d, 0x1000000), -18);
-  EXPECT_EQ(IMAGE_FindTransColor(d, 0x000001), -19);
-  EXPECT_EQ(IMAGE_FindTransColor(d, 0xFF00FF), 1);  // the first equal entry
+  EXPECT_EQ(IMAGE_FindTransColor(d, 0x1000000, &index), MSG_COLOR_RANGE);
+  EXPECT_EQ(IMAGE_FindTransColor(d, 0x000001, &index), MSG_COLOR_NOT_FOUND);
+  EXPECT_EQ(IMAGE_FindTransColor(d, 0xFF00FF, &index), MSG_COUNT);
+  EXPECT_EQ(index, 1);  // the first equal entry
   ASSERT_EQ(TRANS_GetNumChoices(d), 4);
   EXPECT_EQ(TRANS_GetInitialChoice(d), 0);
   char text[64];
@@ -184,7 +187,7 @@ TEST_F(TransformTest, CreateAlphaFromBlackAndWhiteRenderings) {
   EXPECT_EQ(IMAGE_CreateAlphaFromImages(a, small, &out), ALPHA_ESIZE);
   EXPECT_EQ(out, nullptr);
   ASSERT_EQ(Host.Warnings.size(), 1u);
-  EXPECT_EQ(Host.Warnings[0].Text, "message 7");
+  EXPECT_EQ(Host.Warnings[0].Text, "The images are not of the same size.");
   IMAGE_Free(small);
   IMAGE_Free(a);
   IMAGE_Free(b);
