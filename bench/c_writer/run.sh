@@ -17,8 +17,9 @@ fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target bitmap_output >/dev/null
 c++ -std=c++20 -O2 -DNDEBUG -I"$root" "$root/bench/c_writer/c_writer_bench.cpp" \
-  "$build/bitmap/output/libbitmap_output.a" "$build/bitmap/image/libbitmap_image.a" \
-  "$build/colour/libcolour.a" "$build/common/settings/libcommon_settings.a" \
-  "$build/common/cmdline/libcommon_cmdline.a" -lpng -lz -o "$build/c_writer_bench"
+  "$build/bitmap/output/libbitmap_output.a" "$build/bitmap/formats/libbitmap_format_bmp.a" \
+  "$build/bitmap/document/libbitmap_document.a" "$build/colour/libcolour.a" \
+  "$build/common/settings/libcommon_settings.a" "$build/common/cmdline/libcommon_cmdline.a" \
+  "$build/common/host/libcommon_host.a" -lpng -lz -o "$build/c_writer_bench"
 mkdir -p "$out"
 "$build/c_writer_bench" "$out" "$runs"

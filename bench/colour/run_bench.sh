@@ -17,10 +17,11 @@ for tool in convert hyperfine /usr/bin/time; do
   fi
 done
 [ -f "$WORK/photo.bmp" ] || "$ROOT/bench/colour/make_photo.sh" "$WORK/photo.bmp"
-cmake --build "$BUILD" --target rastrel bitmap_image
+cmake --build "$BUILD" --target rastrel bitmap_transform bitmap_reduce bitmap_format_bmp
 c++ -O2 -std=c++20 -I"$ROOT" "$ROOT/bench/colour/bench_core.cpp" \
-  "$BUILD/bitmap/image/libbitmap_image.a" "$BUILD/colour/libcolour.a" \
-  "$BUILD/common/cmdline/libcommon_cmdline.a" -lpng -o "$WORK/bench_core"
+  "$BUILD/bitmap/transform/libbitmap_transform.a" "$BUILD/bitmap/formats/libbitmap_format_bmp.a" \
+  "$BUILD/bitmap/reduce/libbitmap_reduce.a" "$BUILD/bitmap/document/libbitmap_document.a" "$BUILD/colour/libcolour.a" \
+  "$BUILD/common/cmdline/libcommon_cmdline.a" "$BUILD/common/host/libcommon_host.a" -lpng -o "$WORK/bench_core"
 RASTREL=$(realpath "$BUILD/bitmap/app/rastrel")
 cd "$WORK"
 

@@ -14,9 +14,11 @@ if [ ${#need[@]} -gt 0 ]; then sudo apt-get install -y "${need[@]}"; fi
 
 build=build-bench
 cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build $build --target bitmap_image >/dev/null
-c++ -std=c++20 -O2 -I. bench/readers/bench_readers.cpp $build/bitmap/image/libbitmap_image.a \
-  $build/colour/libcolour.a $build/common/cmdline/libcommon_cmdline.a -lpng -o $build/bench_readers
+cmake --build $build --target bitmap_format_bmp bitmap_format_gif bitmap_format_jpeg bitmap_format_png \
+  bitmap_format_sbmp >/dev/null
+c++ -std=c++20 -O2 -I. bench/readers/bench_readers.cpp $build/bitmap/formats/libbitmap_format_{bmp,gif,jpeg,png,sbmp}.a \
+  $build/bitmap/reduce/libbitmap_reduce.a $build/bitmap/document/libbitmap_document.a \
+  $build/colour/libcolour.a $build/common/cmdline/libcommon_cmdline.a $build/common/host/libcommon_host.a -lpng -o $build/bench_readers
 
 data=$build/bench-data
 mkdir -p $data

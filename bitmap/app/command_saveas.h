@@ -2,7 +2,7 @@
 // writer of the chosen file type.
 #pragma once
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/c_bitmap_writer.h"
 
 void RASTREL_SaveAs(unsigned id);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 
 struct CommandHandler {
   unsigned FirstId;  // the handler serves FirstId..LastId

@@ -10,7 +10,7 @@
 #include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/app/options.h"
 #include "bitmap/app/rastrel_host.h"
-#include "bitmap/image/colour_reduce.h"
+#include "bitmap/reduce/colour_reduce.h"
 #include "bitmap/output/palette_file.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"

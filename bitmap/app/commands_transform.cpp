@@ -5,7 +5,7 @@
 #include "bitmap/app/commands.h"
 #include "bitmap/app/rastrel_host.h"
 #include "bitmap/messages/rastrel_messages.h"
-#include "bitmap/image/transform.h"
+#include "bitmap/transform/transform.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 

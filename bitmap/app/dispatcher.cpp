@@ -2,7 +2,7 @@
 #include "bitmap/app/commands.h"
 
 #include "bitmap/messages/rastrel_messages.h"
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 

@@ -9,7 +9,7 @@
 #include "bitmap/app/image_readers.h"
 #include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/app/options.h"
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 

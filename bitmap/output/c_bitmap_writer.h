@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 
 struct SaveRequest {
   int Format;          // output format number

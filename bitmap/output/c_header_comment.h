@@ -3,7 +3,7 @@
 // (file kinds 6 and 7).
 #pragma once
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/c_text_writer.h"
 
 enum {

@@ -12,7 +12,7 @@
 #include "bitmap/app/commands.h"
 #include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/app/options.h"
-#include "bitmap/image/colour_reduce.h"
+#include "bitmap/reduce/colour_reduce.h"
 #include "common/cmdline/cmdline.h"
 #include "support/rastrel_messages.h"
 #include "support/rastrel_recording_host.h"
