@@ -103,13 +103,18 @@ static inline __attribute__((always_inline)) void output_rows(JpegDecoder* d, ui
     convert_row(py, d->pChromaTerms, d->TermsStride, dst, width);
   }
 }
-// Built twice: for AVX2 where the processor has it, and generic; both give the same values.
+static void output_rows_generic(JpegDecoder* d, uint32_t y0, uint32_t count) { output_rows(d, y0, count); }
+
+#if defined(__x86_64__)
+// Built twice on x86-64: for AVX2 where the processor has it, and generic; both give the
+// same values.
 __attribute__((target("avx2"))) static void output_rows_avx2(JpegDecoder* d, uint32_t y0, uint32_t count) {
   output_rows(d, y0, count);
 }
 
-static void output_rows_generic(JpegDecoder* d, uint32_t y0, uint32_t count) { output_rows(d, y0, count); }
-
 void jpeg_output_rows(JpegDecoder* d, uint32_t y0, uint32_t count) {
   (jpeg_use_avx2 ? output_rows_avx2 : output_rows_generic)(d, y0, count);
 }
+#else
+void jpeg_output_rows(JpegDecoder* d, uint32_t y0, uint32_t count) { output_rows_generic(d, y0, count); }
+#endif

@@ -162,13 +162,15 @@ static inline __attribute__((always_inline)) void idct_block(const int16_t* in, 
   }
 }
 
-// Built twice: for AVX2 where the processor has it, and generic; both give the same values.
-__attribute__((target("avx2"))) static void idct_avx2(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out,
-                                                      size_t stride) {
+static void idct_generic(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
   idct_block(in, q, lastK, out, stride);
 }
 
-static void idct_generic(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
+#if defined(__x86_64__)
+// Built twice on x86-64: for AVX2 where the processor has it, and generic; both give the
+// same values.
+__attribute__((target("avx2"))) static void idct_avx2(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out,
+                                                      size_t stride) {
   idct_block(in, q, lastK, out, stride);
 }
 
@@ -177,3 +179,11 @@ int jpeg_use_avx2 = __builtin_cpu_supports("avx2");
 void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
   (jpeg_use_avx2 ? idct_avx2 : idct_generic)(in, q, lastK, out, stride);
 }
+#else
+// Other architectures: the generic build, vectorised for the target by the compiler.
+int jpeg_use_avx2 = 0;
+
+void jpeg_idct_islow(const int16_t* in, const uint16_t* q, int lastK, uint8_t* out, size_t stride) {
+  idct_generic(in, q, lastK, out, stride);
+}
+#endif

@@ -121,8 +121,9 @@ void jpeg_decode_ac_refine(JpegDecoder* d, JpegComponent* c, int16_t* coefs);
 // position the block used; 0 means only the DC term can be non-zero.
 void jpeg_idct_islow(const int16_t* coefs, const uint16_t* quant, int lastK, uint8_t* out, size_t stride);
 
-// 1 when the inverse DCT and colour conversion use their AVX2 builds (the processor has
-// AVX2); tests set 0 to check the generic builds. Both give the same samples.
+// 1 when the inverse DCT and colour conversion use their AVX2 builds (an x86-64 processor
+// with AVX2; always 0 elsewhere); tests set 0 to check the generic builds. Both give the
+// same samples.
 extern int jpeg_use_avx2;
 
 // Colour conversion of rows [y0, y0 + count) of the current MCU row into the document.
