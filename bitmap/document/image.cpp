@@ -9,12 +9,9 @@
 
 namespace {
 
-int32_t get_s32(const uint8_t* p) { return static_cast<int32_t>(IMAGE_LoadU32(p)); }
-
-// Storage row of image row y: bottom-up unless the header says top-down.
-int32_t storage_row(const ImageDocument* doc, int32_t y) {
-  return get_s32(doc->pInfo + 8) > 0 ? doc->YSize - y - 1 : y;
-}
+// Storage row of image row y. Documents are always stored bottom-up (IMAGE_Create writes
+// a positive height and nothing rewrites it), so the header need not be read per access.
+int32_t storage_row(const ImageDocument* doc, int32_t y) { return doc->YSize - y - 1; }
 
 }  // namespace
 
@@ -92,6 +89,10 @@ void IMAGE_SetIndex(ImageDocument* doc, int32_t x, int32_t y, uint32_t value) {
 ColorValue IMAGE_GetColor(const ImageDocument* doc, int32_t x, int32_t y) {
   uint32_t v = IMAGE_GetIndex(doc, x, y);
   return doc->NumColors ? IMAGE_GetPalColor(doc, static_cast<int32_t>(v)) : v;
+}
+
+void IMAGE_GetPaletteMap(const ImageDocument* doc, ColorValue aColor[256]) {
+  for (int i = 0; i < 256; ++i) aColor[i] = i < doc->NumColors ? IMAGE_GetPalColor(doc, i) : 0;
 }
 
 // Palette entries are stored blue, green, red, transparency.

@@ -41,6 +41,10 @@ uint32_t IMAGE_GetIndex(const ImageDocument* doc, int32_t x, int32_t y);
 void IMAGE_SetIndex(ImageDocument* doc, int32_t x, int32_t y, uint32_t value);
 ColorValue IMAGE_GetColor(const ImageDocument* doc, int32_t x, int32_t y);
 ColorValue IMAGE_GetPalColor(const ImageDocument* doc, int32_t index);
+// The 256 colours a paletted document's pixel bytes resolve to, for loops over many
+// pixels. Bytes beyond the palette (damaged input) read as opaque black instead of
+// memory past the palette.
+void IMAGE_GetPaletteMap(const ImageDocument* doc, ColorValue aColor[256]);
 void IMAGE_SetPalColor(ImageDocument* doc, int32_t index, ColorValue color);
 // Start of image row y (0 is the top row) in the pixel block.
 uint8_t* IMAGE_GetRow(const ImageDocument* doc, int32_t y);

@@ -16,7 +16,7 @@ static const char s_acNoDoc[] = "Internal error : pBitmapOrg == NULL";
 bool REDUCE_FeedOctree(ColorOctree* tree, const ImageDocument* doc) {
   ColorValue aPal[256];
   const bool paletted = doc->NumColors != 0;
-  if (paletted) REDUCE_GetPaletteMap(doc, aPal);
+  if (paletted) IMAGE_GetPaletteMap(doc, aPal);
   for (int32_t y = 0; y < doc->YSize; ++y) {
     REDUCE_ProgressRow(REDUCE_acCalcRow, y + 1, doc->YSize);
     const uint8_t* row = IMAGE_GetRow(doc, y);
@@ -93,7 +93,7 @@ ImageDocument* IMAGE_ConvertToBestPaletteTrans(ImageDocument* doc, ColorValue tr
   IMAGE_SetPalColor(out, 0, transColor);
   ColorValue aPal[256];
   const bool paletted = doc->NumColors != 0;
-  if (paletted) REDUCE_GetPaletteMap(doc, aPal);
+  if (paletted) IMAGE_GetPaletteMap(doc, aPal);
   for (int32_t y = 0; y < doc->YSize; ++y) {
     const uint8_t* src = IMAGE_GetRow(doc, y);
     uint8_t* dst = IMAGE_GetRow(out, y);

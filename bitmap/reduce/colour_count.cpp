@@ -17,7 +17,7 @@ static int count_paletted(const ImageDocument* doc) {
     for (int32_t x = 0; x < doc->XSize; ++x) aUsed[row[x]] = true;
   }
   ColorValue aPal[256];
-  REDUCE_GetPaletteMap(doc, aPal);
+  IMAGE_GetPaletteMap(doc, aPal);
   ColorValue aColor[256];
   int n = 0;
   for (int i = 0; i < 256; ++i)

@@ -21,7 +21,7 @@ ImageDocument* IMAGE_ConvertToFormat(ImageDocument* doc, const ColorFormat* form
   if (doc->NumColors >= 1 && doc->NumColors <= 256) {
     ColorValue aPal[256];
     uint32_t aMap[256];
-    REDUCE_GetPaletteMap(doc, aPal);
+    IMAGE_GetPaletteMap(doc, aPal);
     for (int i = 0; i < 256; ++i) {
       aMap[i] = format->pfColor2Index(aPal[i]);
       if (trueColour) aMap[i] = format->pfIndex2Color(aMap[i]);

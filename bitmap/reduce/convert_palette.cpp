@@ -17,7 +17,7 @@ ImageDocument* IMAGE_ConvertToPalette(int numColors, ImageDocument* doc, const C
   if (doc->NumColors >= 1 && doc->NumColors <= 256) {
     ColorValue aPal[256];
     uint8_t aMap[256];
-    REDUCE_GetPaletteMap(doc, aPal);
+    IMAGE_GetPaletteMap(doc, aPal);
     for (int i = 0; i < 256; ++i) aMap[i] = static_cast<uint8_t>(IMAGE_FindNearestColor(aPal[i], table));
     for (int32_t y = 0; y < h; ++y) {
       REDUCE_ProgressRow(REDUCE_acConvertRow, y + 1, h);

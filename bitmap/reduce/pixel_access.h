@@ -18,10 +18,6 @@ inline void REDUCE_StorePixel(uint8_t* p, ColorValue c) {
   p[3] = static_cast<uint8_t>(c >> 24);
 }
 
-// The 256 colours a paletted document's pixel bytes resolve to. Bytes beyond the
-// palette (damaged input) read as opaque black instead of memory past the palette.
-void REDUCE_GetPaletteMap(const ImageDocument* doc, ColorValue aColor[256]);
-
 // "<format>" with the row number from 1 and the height, e.g. "Converting image, line %d/%d".
 void REDUCE_ProgressRow(const char* format, int32_t row, int32_t height);
 

@@ -13,10 +13,6 @@ static int s_preserveTrans;
 void IMAGE_SetPreserveTrans(int on) { s_preserveTrans = on ? 1 : 0; }
 int IMAGE_GetPreserveTrans() { return s_preserveTrans; }
 
-void REDUCE_GetPaletteMap(const ImageDocument* doc, ColorValue aColor[256]) {
-  for (int i = 0; i < 256; ++i) aColor[i] = i < doc->NumColors ? IMAGE_GetPalColor(doc, i) : 0;
-}
-
 void REDUCE_ProgressRow(const char* format, int32_t row, int32_t height) {
   char text[80];
   std::snprintf(text, sizeof(text), format, static_cast<int>(row), static_cast<int>(height));

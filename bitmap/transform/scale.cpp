@@ -72,7 +72,7 @@ ImageDocument* IMAGE_Scale(ImageDocument* doc, int32_t newWidth, int32_t newHeig
   }
   ColorValue aPal[256];
   const bool paletted = doc->NumColors != 0;
-  if (paletted) REDUCE_GetPaletteMap(doc, aPal);
+  if (paletted) IMAGE_GetPaletteMap(doc, aPal);
   // Horizontal pass, one source row at a time.
   for (int32_t y = 0; y < h; ++y) {
     const uint8_t* src = IMAGE_GetRow(doc, y);
