@@ -185,28 +185,3 @@ const ColorFormat COLOR_FORMAT_M444_12_1 = {m444_12_1_c2i, m444_12_1_i2c, mask_f
 const ColorFormat COLOR_FORMAT_M444_16 = {m444_16_c2i, m444_16_i2c, mask_7bde};
 const ColorFormat COLOR_FORMAT_M555 = {m555_c2i, m555_i2c, mask_7fff};
 const ColorFormat COLOR_FORMAT_M565 = {m565_c2i, m565_i2c, mask_ffff};
-
-const ColorMenuFormat COLOR_aMenuFormat[] = {
-    {&COLOR_FORMAT_BW, "BW\t(1 BPP)", "convertintobw", 1502, 1600},
-    {&COLOR_FORMAT_GRAY4, "Gray4\t(2 BPP)", "convertintogray4", 1503, 1601},
-    {&COLOR_FORMAT_GRAY16, "Gray16\t(4 BPP)", "convertintogray16", 1504, 1602},
-    {&COLOR_FORMAT_GRAY64, "Gray64\t(8 BPP)", "convertintogray64", 1505, 1603},
-    {&COLOR_FORMAT_GRAY256, "Gray256\t(8 BPP)", "convertintogray256", 1506, 1604},
-    {&COLOR_FORMAT_111, "3 bit Color 111\t(4 BPP)", "convertinto111", 1507, 1605},
-    {&COLOR_FORMAT_222, "6 bit Color 222\t(8 BPP)", "convertinto222", 1508, 1606},
-    {&COLOR_FORMAT_233, "8 bit Color 233\t(8 BPP)", "convertinto233", 1509, 1607},
-    {&COLOR_FORMAT_323, "8 bit Color 323\t(8 BPP)", "convertinto323", 1510, 1608},
-    {&COLOR_FORMAT_332, "8 bit Color 332\t(8 BPP)", "convertinto332", 1511, 1609},
-    {&COLOR_FORMAT_444_12, "12 bit Color 444\t(16 BPP)", nullptr, 1512, 1610},
-    {&COLOR_FORMAT_8666, "8 bit Color 8666\t(8 BPP)", "convertinto8666", 1513, 1611},
-    {&COLOR_FORMAT_555, "16 bit Color 555\t(32k colors)", nullptr, 1514, 1612},
-    {&COLOR_FORMAT_565, "16 bit Color 565\t(64k colors)", nullptr, 1516, 1614},
-    {&COLOR_FORMAT_RGB, "RGB\t(24 BPP)", "convertintorgb", 1518, 0},
-};
-const int COLOR_NumMenuFormats = sizeof(COLOR_aMenuFormat) / sizeof(COLOR_aMenuFormat[0]);
-
-const ColorMenuFormat* COLOR_FindMenuFormat(unsigned commandId) {
-  for (const auto& f : COLOR_aMenuFormat)
-    if (f.ConvertId == commandId || (f.DitherId && f.DitherId == commandId)) return &f;
-  return nullptr;
-}

@@ -39,21 +39,6 @@ extern const ColorFormat COLOR_FORMAT_M565;
 
 inline bool COLOR_IsPaletteFormat(const ColorFormat& f) { return f.pfGetIndexMask() <= 255; }
 
-// A format offered in the "Convert to" and "Dither to" menus and on the command line.
-struct ColorMenuFormat {
-  const ColorFormat* pFormat;
-  const char* pMenuText;     // "BW\t(1 BPP)"
-  const char* pCommandName;  // "convertintobw", or null when the format has no command
-  unsigned ConvertId;        // "Convert to" menu command identifier
-  unsigned DitherId;         // "Dither to" identifier, 0 when not offered (RGB)
-};
-
-// In menu order: BW, Gray4, Gray16, Gray64, Gray256, 111, 222, 233, 323, 332, 444_12,
-// 8666, 555, 565, RGB.
-extern const ColorMenuFormat COLOR_aMenuFormat[];
-extern const int COLOR_NumMenuFormats;
-const ColorMenuFormat* COLOR_FindMenuFormat(unsigned commandId);
-
 // Channel quantisation and expansion tables.
 extern const std::array<uint8_t, 256> COLOR_aQ5;
 extern const std::array<uint8_t, 256> COLOR_aQ6;

@@ -8,9 +8,10 @@
 #include <functional>
 #include <vector>
 
-#include "bitmap/image/colour_reduce.h"
-#include "bitmap/image/image.h"
-#include "bitmap/image/transform.h"
+#include "bitmap/formats/bmp/bmp.h"
+#include "bitmap/reduce/colour_reduce.h"
+#include "bitmap/document/image.h"
+#include "bitmap/transform/transform.h"
 
 static double median_ms(int runs, const ImageDocument* source, const std::function<ImageDocument*(ImageDocument*)>& op) {
   std::vector<double> t;

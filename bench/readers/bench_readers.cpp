@@ -7,9 +7,9 @@
 #include <cstring>
 #include <vector>
 
-#include "bitmap/image/gif.h"
-#include "bitmap/image/jpeg.h"
-#include "bitmap/image/png_reader.h"
+#include "bitmap/formats/gif/gif.h"
+#include "bitmap/formats/jpeg/jpeg.h"
+#include "bitmap/formats/png/png_reader.h"
 #include "common/host/app_host.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "bitmap/app/commands.h"
-#include "bitmap/app/dialog_hooks.h"
-#include "bitmap/app/messages.h"
-#include "bitmap/image/colour_reduce.h"
+#include "bitmap/app/rastrel_host.h"
+#include "bitmap/messages/rastrel_messages.h"
+#include "bitmap/reduce/colour_reduce.h"
 #include "bitmap/output/palette_file.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
@@ -61,9 +61,15 @@ void RASTREL_SavePalette(unsigned) {
     RASTREL_SavePaletteName = RASTREL_MakeNumberedName(desktop_folder(), "Palette", ".GUIPal");
     HOST_Get()->SetWaitCursor(false);
   }
-  std::string path;
-  if (!RASTREL_Dialogs.pfSavePalette || !RASTREL_Dialogs.pfSavePalette(RASTREL_SavePaletteName.c_str(), &path))
-    return;
+  static const FileFilter kFilter = {"Vorix palette file (*.GUIPal)", "*.GUIPal"};
+  FileDialogRequest request;
+  request.pTitle = "Save palette file";
+  request.paFilters = &kFilter;
+  request.NumFilters = 1;
+  request.InitialName = RASTREL_SavePaletteName;
+  request.pDefaultExt = "GUIPal";
+  if (!RASTREL_Host()->AskSavePalette(&request)) return;
+  const std::string& path = request.Chosen;
   FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) {
     CMDLINE_Report(MSG_INVALID_FILE_HANDLE);

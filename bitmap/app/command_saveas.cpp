@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bitmap/app/messages.h"
+#include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/app/options.h"
 #include "bitmap/app/rastrel_app.h"
 #include "bitmap/app/save_path.h"
@@ -18,6 +18,7 @@ enum { FILE_TYPE_C = 1, FILE_TYPE_BMP = 2, FILE_TYPE_STREAM = 3, FILE_TYPE_GIF =
 enum { FNAME_CAPACITY = 260 };
 
 const char kWriteError[] = "Error writing file.";
+const char kNoMemory[] = "Not enough memory to save the file.";
 const char* const kDefaultExt[] = {"", "c", "bmp", "dta", "gif"};
 
 // Largest palette a palette format can hold (0 for direct-colour formats).
@@ -52,14 +53,17 @@ int read_format() {
 }  // namespace
 
 int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request) {
-  ImageDocument* doc = IMAGE_GetCurrent();
-  bool converted = false;
+  const ImageDocument* doc = IMAGE_GetCurrent();
+  // A direct-colour format gets a true-colour copy; the document and its undo steps stay
+  // as they are. Without memory for the copy the writer resolves the palette itself.
+  ImageDocument* trueColor = nullptr;
   if (fileType == FILE_TYPE_C && doc->NumColors && CBITMAP_IsDirectColorFormat(request->Format)) {
-    UNDO_Save();
-    ImageDocument* trueColor = IMAGE_ToTrueColor(IMAGE_DetachCurrent());
-    IMAGE_SetCurrent(trueColor ? trueColor : doc);
-    converted = trueColor != nullptr;
-    doc = IMAGE_GetCurrent();
+    ImageDocument* copy = IMAGE_Clone(doc);
+    trueColor = IMAGE_ToTrueColor(copy);  // frees the copy unless it fails
+    if (trueColor)
+      doc = trueColor;
+    else
+      IMAGE_Free(copy);
   }
   int ok = 0;
   FILE* f = std::fopen(path, "wb");
@@ -67,9 +71,13 @@ int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request)
     CMDLINE_Report(MSG_INVALID_FILE_HANDLE);
   } else {
     if (fileType == FILE_TYPE_C) {
-      ok = CBITMAP_Save(f, doc, request, path, RASTREL_Options.UseARGB != 0) == 0;
-      // A refused identifier has been reported; a failed write has not.
-      if (!ok && std::ferror(f)) CMDLINE_ReportText(kWriteError);
+      const int result = CBITMAP_Save(f, doc, request, path, RASTREL_Options.UseARGB != 0);
+      ok = result == CBITMAP_OK;
+      // A refused identifier has been reported; the other failures have not.
+      if (result == CBITMAP_ENOMEM)
+        CMDLINE_ReportText(kNoMemory);
+      else if (result == CBITMAP_EWRITE || (!ok && std::ferror(f)))
+        CMDLINE_ReportText(kWriteError);
     } else {
       static OutWriter writer;
       OUT_Init(&writer, f);
@@ -83,7 +91,7 @@ int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request)
     IMAGE_SetFileName(path);
     if (fileType != FILE_TYPE_C && fileType != FILE_TYPE_STREAM) RECENT_Add(&RASTREL_RecentFiles, path);
   }
-  if (converted) UNDO_Undo();
+  IMAGE_Free(trueColor);
   return ok;
 }
 

@@ -2,12 +2,12 @@
 // writer of the chosen file type.
 #pragma once
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/c_bitmap_writer.h"
 
 void RASTREL_SaveAs(unsigned id);
 
 // Writes the current document to `path` as file type 1 (C bitmap) or 2 (BMP); returns 1
-// on success. A paletted document saved in a direct-colour format is converted for the
-// write and the conversion undone afterwards.
+// on success. A paletted document saved in a direct-colour format is written from a
+// true-colour copy; the document and the undo stack are not touched.
 int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request);

@@ -2,6 +2,10 @@
 // and help texts. The order is the search order and the order of the help listing.
 #include "bitmap/app/command_table.h"
 
+#include <array>
+#include <iterator>
+
+#include "bitmap/app/colour_menu.h"
 #include "bitmap/app/command_ids.h"
 #include "common/cmdline/cmdline.h"
 
@@ -49,19 +53,8 @@ static const char kSaveAsHelp[] =
     "\t\t\t\t 0  \t - Save with palette (default)\r\n"
     "\t\t\t\t 1  \t - Save without palette";
 
-const CmdlineCommand RASTREL_aCommand[] = {
-    {"convertintobw", 1502, nullptr, 0, "\t\t\tConverts image into BW"},
-    {"convertintogray4", 1503, nullptr, 0, "\t\t\tConverts image into Gray4"},
-    {"convertintogray16", 1504, nullptr, 0, "\t\t\tConverts image into Gray16"},
-    {"convertintogray64", 1505, nullptr, 0, "\t\t\tConverts image into Gray64"},
-    {"convertintogray256", 1506, nullptr, 0, "\t\t\tConverts image into Gray256"},
-    {"convertinto111", 1507, nullptr, 0, "\t\t\tConverts image into 111"},
-    {"convertinto222", 1508, nullptr, 0, "\t\t\tConverts image into 222"},
-    {"convertinto233", 1509, nullptr, 0, "\t\t\tConverts image into 233"},
-    {"convertinto323", 1510, nullptr, 0, "\t\t\tConverts image into 323"},
-    {"convertinto332", 1511, nullptr, 0, "\t\t\tConverts image into 332"},
-    {"convertinto8666", 1513, nullptr, 0, "\t\t\tConverts image into 8666"},
-    {"convertintorgb", 1518, nullptr, 0, "\t\t\tConverts image into RGB"},
+// The commands after the colour formats' "convertinto..." keywords.
+static constexpr CmdlineCommand kCommands[] = {
     {"convertintobestpalette", ID_IMAGE_BEST_PALETTE, nullptr, 0, "\t\tConverts image into best palette"},
     {"convertintotranspalette", ID_IMAGE_BEST_PALETTE_TRANS, nullptr, 0,
      "\t\tConverts image into best palette + transparency"},
@@ -89,5 +82,23 @@ const CmdlineCommand RASTREL_aCommand[] = {
     {"exit", ID_FILE_EXIT, nullptr, 0, "\t\t\t\tTerminates the Bitmap Converter"},
     {"help", 0, nullptr, 0, "\t\t\t\tDisplays this box"},
     {"?", 0, nullptr, 0, "\t\t\t\tDisplays this box"},
-    {nullptr, 0, nullptr, 0, nullptr},
 };
+
+static constexpr int count_keywords() {
+  int n = 0;
+  for (const ColourMenuEntry& e : RASTREL_aColourMenu) n += e.pKeyword != nullptr;
+  return n;
+}
+
+// The colour formats' keywords in menu order, then the other commands; a null entry ends it.
+static constexpr auto kTable = [] {
+  std::array<CmdlineCommand, count_keywords() + std::size(kCommands) + 1> t{};
+  size_t n = 0;
+  for (const ColourMenuEntry& e : RASTREL_aColourMenu)
+    if (e.pKeyword) t[n++] = {e.pKeyword, e.ConvertId, nullptr, 0, e.pHelp};
+  for (const CmdlineCommand& c : kCommands) t[n++] = c;
+  t[n] = {nullptr, 0, nullptr, 0, nullptr};
+  return t;
+}();
+
+const CmdlineCommand* const RASTREL_aCommand = kTable.data();

@@ -3,4 +3,5 @@
 
 #include "common/cmdline/cmdline.h"
 
-extern const CmdlineCommand RASTREL_aCommand[];
+// Ends with an entry whose keyword is null.
+extern const CmdlineCommand* const RASTREL_aCommand;

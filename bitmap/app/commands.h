@@ -3,7 +3,9 @@
 // table; the dispatcher searches them in turn.
 #pragma once
 
-#include "bitmap/image/image.h"
+#include <string>
+
+#include "bitmap/document/image.h"
 
 struct CommandHandler {
   unsigned FirstId;  // the handler serves FirstId..LastId
@@ -29,3 +31,8 @@ struct ImageDocument* RASTREL_RequireImage();
 //   RASTREL_ReplaceImage(IMAGE_FlipH(doc));     // the result becomes current, view redrawn
 ImageDocument* RASTREL_TakeImage();
 void RASTREL_ReplaceImage(ImageDocument* doc);
+
+// Palette file names the program holds: the custom palette last used and the name
+// made for "Save palette" (empty until made); the initial names of their dialogs.
+extern std::string RASTREL_CustomPaletteName;
+extern std::string RASTREL_SavePaletteName;

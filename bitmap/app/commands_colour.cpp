@@ -4,17 +4,17 @@
 #include <cstdio>
 #include <string>
 
+#include "bitmap/app/colour_menu.h"
 #include "bitmap/app/command_ids.h"
 #include "bitmap/app/commands.h"
-#include "bitmap/app/dialog_hooks.h"
-#include "bitmap/app/messages.h"
+#include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/app/options.h"
-#include "bitmap/image/colour_reduce.h"
+#include "bitmap/app/rastrel_host.h"
+#include "bitmap/reduce/colour_reduce.h"
 #include "bitmap/output/palette_file.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 
-RastrelDialogs RASTREL_Dialogs;
 std::string RASTREL_CustomPaletteName;
 
 void RASTREL_SavePalette(unsigned id);  // command_save_palette.cpp
@@ -35,13 +35,13 @@ void replace_with(bool undo, Op op) {
 }
 
 void convert(unsigned id) {
-  const ColorMenuFormat* f = COLOR_FindMenuFormat(id);
+  const ColourMenuEntry* f = RASTREL_FindColourMenuEntry(id);
   if (!f || f->ConvertId != id || !RASTREL_RequireImage()) return;
   replace_with(true, [f](ImageDocument* doc) { return IMAGE_ConvertToFormat(doc, f->pFormat); });
 }
 
 void dither(unsigned id) {
-  const ColorMenuFormat* f = COLOR_FindMenuFormat(id);
+  const ColourMenuEntry* f = RASTREL_FindColourMenuEntry(id);
   if (!f || f->DitherId != id || !RASTREL_RequireImage()) return;
   replace_with(true, [f](ImageDocument* doc) { return IMAGE_DitherToFormat(doc, f->pFormat); });
 }
@@ -95,9 +95,15 @@ void custom_palette(unsigned) {
     }
     std::fclose(f);
   } else {
-    if (!RASTREL_Dialogs.pfOpenCustomPalette ||
-        !RASTREL_Dialogs.pfOpenCustomPalette(RASTREL_CustomPaletteName.c_str(), &name))
-      return;
+    static const FileFilter kFilters[] = {{"GUI Palette file (*.GUIPal)", "*.GUIPal"},
+                                          {"All files (*.*)", "*.*"}};
+    FileDialogRequest request;
+    request.pTitle = "Open custom palette";
+    request.paFilters = kFilters;
+    request.NumFilters = 2;
+    request.InitialName = RASTREL_CustomPaletteName;
+    if (!RASTREL_Host()->AskCustomPalette(&request)) return;
+    name = request.Chosen;
   }
   RASTREL_CustomPaletteName = name;
   if (PALETTE_Read(name.c_str()) != 0) return;

@@ -1,7 +1,7 @@
 // Edit commands. Copy and paste exchange DIBs with the clipboard of the main window.
 #include "bitmap/app/command_ids.h"
 #include "bitmap/app/commands.h"
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 
 static void undo(unsigned) { UNDO_Undo(); }
 

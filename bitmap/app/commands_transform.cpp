@@ -3,9 +3,9 @@
 
 #include "bitmap/app/command_ids.h"
 #include "bitmap/app/commands.h"
-#include "bitmap/app/dialog_hooks.h"
-#include "bitmap/app/messages.h"
-#include "bitmap/image/transform.h"
+#include "bitmap/app/rastrel_host.h"
+#include "bitmap/messages/rastrel_messages.h"
+#include "bitmap/transform/transform.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 
@@ -62,7 +62,7 @@ void scale(unsigned) {
     RASTREL_ReplaceImage(IMAGE_Scale(RASTREL_TakeImage(), w, h));
     return;
   }
-  if (!RASTREL_Dialogs.pfScale || !RASTREL_Dialogs.pfScale(doc, &w, &h)) return;
+  if (!RASTREL_Host()->AskScale(doc, &w, &h)) return;
   UNDO_Save();
   if (w > 0 && h > 0)
     RASTREL_ReplaceImage(IMAGE_Scale(RASTREL_TakeImage(), w, h));
@@ -78,9 +78,8 @@ void transparency_dialog(unsigned) {
     CMDLINE_Report(MSG_NO_PALETTE_FOR_TRANS);
     return;
   }
-  if (!RASTREL_Dialogs.pfTransparency) return;
   UNDO_Save();
-  const int choice = RASTREL_Dialogs.pfTransparency(doc, TRANS_GetInitialChoice(doc));
+  const int choice = RASTREL_Host()->AskTransparency(doc, TRANS_GetInitialChoice(doc));
   if (choice < 0) return;
   TRANS_ApplyChoice(doc, choice);
   HOST_Get()->Redraw();
@@ -95,9 +94,10 @@ void transparency(unsigned) {
   }
   const int32_t color = CMDLINE_GetHexValue();
   if (CMDLINE_ReadFailed()) return;
-  const int index = IMAGE_FindTransColor(doc, static_cast<uint32_t>(color));
-  if (index < 0) {
-    CMDLINE_Report(-index);
+  int index;
+  const RastrelMessage refusal = IMAGE_FindTransColor(doc, static_cast<uint32_t>(color), &index);
+  if (refusal != MSG_COUNT) {
+    CMDLINE_Report(refusal);
     return;
   }
   UNDO_Save();

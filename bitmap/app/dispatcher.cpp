@@ -1,8 +1,8 @@
 // Delivers menu command identifiers to the handler tables of each command group.
 #include "bitmap/app/commands.h"
 
-#include "bitmap/app/messages.h"
-#include "bitmap/image/image.h"
+#include "bitmap/messages/rastrel_messages.h"
+#include "bitmap/document/image.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 

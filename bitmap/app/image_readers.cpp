@@ -1,11 +1,12 @@
 // The readers the bitmap converter opens files with, by file type.
 #include "bitmap/app/image_readers.h"
 
-#include "bitmap/image/gif.h"
-#include "bitmap/image/image.h"
-#include "bitmap/image/jpeg.h"
-#include "bitmap/image/png_reader.h"
-#include "bitmap/image/sbmp.h"
+#include "bitmap/formats/bmp/bmp.h"
+#include "bitmap/formats/gif/gif.h"
+#include "bitmap/document/image.h"
+#include "bitmap/formats/jpeg/jpeg.h"
+#include "bitmap/formats/png/png_reader.h"
+#include "bitmap/formats/sbmp/sbmp.h"
 
 void RASTREL_RegisterReaders() {
   IMAGE_SetReader(IMAGE_TYPE_BMP, IMAGE_ReadBMP);

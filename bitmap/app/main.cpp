@@ -3,14 +3,11 @@
 #include "bitmap/app/command_ids.h"
 #include "bitmap/app/command_table.h"
 #include "bitmap/app/rastrel_app.h"
+#include "bitmap/app/rastrel_host.h"
 #include "common/cmdline/job_driver.h"
-#include "common/host/headless_host.h"
 #include "common/version/version.h"
 
-static void install_headless_host() {
-  static HeadlessHost host;
-  HOST_Set(&host);
-}
+static void install_headless_host() { HOST_Set(RASTREL_HeadlessHost()); }
 
 int main(int argc, char** argv) {
   JobProgram program = {"rastrel", VORIX_BITMAP_PRODUCT, RASTREL_aCommand, ID_FILE_EXIT, RASTREL_Run,

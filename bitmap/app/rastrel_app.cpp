@@ -7,14 +7,15 @@
 #include "bitmap/app/command_table.h"
 #include "bitmap/app/commands.h"
 #include "bitmap/app/image_readers.h"
-#include "bitmap/app/messages.h"
+#include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/app/options.h"
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
+#include "common/version/version.h"
 
-const char RASTREL_acProductName[] = "Zentile-BitmapConvert";
-const char RASTREL_acVersion[] = "5.46";
+const char RASTREL_acProductName[] = VORIX_BITMAP_PRODUCT;
+const char RASTREL_acVersion[] = VORIX_VERSION_TEXT;
 const char RASTREL_acCaption[] = "Bitmap Converter";
 const char RASTREL_acLogFile[] = "Rastrel.log";
 const char RASTREL_acRecentKey[] = "Software\\Tavrex\\Rastrel\\Recent File List\\";
@@ -22,8 +23,6 @@ RecentFileList RASTREL_RecentFiles;
 
 static int s_zoom = 20;
 static bool s_destroyed;
-
-static void show_progress(const char* text) { HOST_Get()->ShowStatus(text); }
 
 bool RASTREL_IsUnattendedJob(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
@@ -39,7 +38,6 @@ int RASTREL_Run(int argc, const char* const* argv) {
   RECENT_Init(&RASTREL_RecentFiles, RASTREL_acRecentKey, RASTREL_RECENT_MAX,
               ID_FILE_RECENT_FIRST);
   RASTREL_RegisterReaders();
-  IMAGE_SetProgressHook(show_progress);
   CmdlineConfig config;
   config.pCaption = RASTREL_acCaption;
   config.pLogFileName = RASTREL_acLogFile;
@@ -63,7 +61,8 @@ int RASTREL_OpenFile(const char* path) {
 
 std::string RASTREL_Title() {
   char name[64];
-  std::snprintf(name, sizeof(name), "%s V%d.%.2d", RASTREL_acProductName, 5, 46);
+  std::snprintf(name, sizeof(name), "%s V%d.%.2d", RASTREL_acProductName, VORIX_VERSION_MAJOR,
+                VORIX_VERSION_MINOR);
   const char* file = IMAGE_GetFileName();
   return std::string(name) + " - " + (*file ? file : "No file");
 }

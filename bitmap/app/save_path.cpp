@@ -1,6 +1,8 @@
 // Destination path completion for the save commands.
 #include "bitmap/app/save_path.h"
 
+#include <strings.h>
+
 #include <string>
 
 namespace {
@@ -31,9 +33,20 @@ PathParts split(const std::string& path) {
 
 }  // namespace
 
+// A name that is only a dot and the type's own extension (".c" for a C file) gives the
+// extension, not a file name: the file name is missing and taken from the image. Any
+// other name starting with a dot (".hidden") stays a file name.
+static void extension_only(PathParts* p, const char* defaultExt) {
+  if (!p->Ext.empty() || p->Base.size() < 2 || p->Base[0] != '.') return;
+  if (strcasecmp(p->Base.c_str() + 1, defaultExt) != 0) return;
+  p->Ext = p->Base;
+  p->Base.clear();
+}
+
 std::string RASTREL_CompletePath(const char* name, const char* imagePath, const char* defaultExt) {
   PathParts out = split(name ? name : "");
   PathParts image = split(imagePath ? imagePath : "");
+  extension_only(&out, defaultExt);
   if (out.Dir.empty()) out.Dir = image.Dir;
   if (out.Base.empty()) out.Base = image.Base;
   if (out.Ext.empty() || out.Ext == ".") out.Ext = std::string(".") + defaultExt;

@@ -4,5 +4,7 @@
 #include <string>
 
 // A missing directory or file name in `name` is taken from `imagePath`; a missing
-// extension becomes `defaultExt` (without the dot).
+// extension becomes `defaultExt` (without the dot). A name made of a dot and defaultExt
+// alone (".c") is the extension with the file name missing; other names that start with
+// a dot are file names (".hidden" gives ".hidden.c").
 std::string RASTREL_CompletePath(const char* name, const char* imagePath, const char* defaultExt);

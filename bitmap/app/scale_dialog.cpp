@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 
 ScaleDialogState RASTREL_ScaleDialog;
 

@@ -1,10 +1,11 @@
 // BMP writer: "BM" file header, then the packed DIB streamed one row at a time so
 // large images need no second copy in memory.
+#include "bitmap/formats/bmp/bmp.h"
 #include "bitmap/output/bmp_writer.h"
 
 #include <vector>
 
-#include "bitmap/image/dib_write.h"
+#include "bitmap/formats/bmp/dib_write.h"
 
 enum { BMP_FILE_HEADER_SIZE = 14 };
 

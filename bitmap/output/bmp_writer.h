@@ -2,7 +2,7 @@
 // packed DIB.
 #pragma once
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/buffered_writer.h"
 
 // Writes the document through the buffered writer (the caller flushes). Returns false

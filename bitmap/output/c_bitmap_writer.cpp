@@ -74,11 +74,11 @@ static void write_bitmap(CTextWriter* w, const ImageDocument* doc, const CBitmap
 int CBITMAP_Save(FILE* file, const ImageDocument* doc, const SaveRequest* request,
                  const char* outputPath, bool useARGB) {
   char id[IDENTIFIER_CAPACITY];
-  if (CBITMAP_MakeIdentifier(outputPath, id, sizeof(id)) != 0) return 1;
+  if (CBITMAP_MakeIdentifier(outputPath, id, sizeof(id)) != 0) return CBITMAP_EREFUSED;
   const CBitmapFormat* f = request ? CBITMAP_FindFormat(request->Format) : nullptr;
-  if (!f || !doc || !file) return 1;
+  if (!f || !doc || !file) return CBITMAP_EREFUSED;
   // Palette formats need a palette that fits them.
-  if (f->HasPalette && (doc->NumColors <= 0 || doc->NumColors > f->MaxColors)) return 1;
+  if (f->HasPalette && (doc->NumColors <= 0 || doc->NumColors > f->MaxColors)) return CBITMAP_EREFUSED;
 
   auto out = std::make_unique<OutWriter>();
   auto w = std::make_unique<CTextWriter>();
@@ -96,9 +96,9 @@ int CBITMAP_Save(FILE* file, const ImageDocument* doc, const SaveRequest* reques
   CTEXT_Printf(w.get(), "static GUI_CONST_STORAGE %s _ac%s[] = {\r\n", element_name(f->Element), id);
   if (!write_pixel_data(w.get(), doc, f)) {
     CTEXT_Flush(w.get());
-    return 1;
+    return CBITMAP_ENOMEM;
   }
   write_bitmap(w.get(), doc, f, id);
   CTEXT_RawStr(w.get(), "/*************************** End of file ****************************/\r\n");
-  return CTEXT_Flush(w.get()) ? 0 : 1;
+  return CTEXT_Flush(w.get()) ? CBITMAP_OK : CBITMAP_EWRITE;
 }

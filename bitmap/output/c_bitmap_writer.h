@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 
 struct SaveRequest {
   int Format;          // output format number
@@ -22,10 +22,17 @@ bool CBITMAP_IsDirectColorFormat(int format);
 // "Illegal identifier" through the job engine and returns non-zero.
 int CBITMAP_MakeIdentifier(const char* path, char* buffer, int capacity);
 
+// Results of CBITMAP_Save.
+enum {
+  CBITMAP_OK = 0,
+  CBITMAP_EREFUSED = 1,  // identifier refused (reported), unknown format or unfitting palette: nothing written
+  CBITMAP_ENOMEM = 2,    // no memory for the pixel data's work arrays: the file is incomplete
+  CBITMAP_EWRITE = 3,    // the file could not be written
+};
+
 // Writes the whole C file for the document (paletted or true colour as the format needs;
 // a paletted document saved in a direct-colour format is converted by the caller first).
-// useARGB selects 8-digit palette entries. Returns 0 on success; non-zero when the
-// identifier was refused, the format does not exist or a palette format gets a document
-// without a fitting palette (nothing written then), or the file could not be written.
+// useARGB selects 8-digit palette entries. Returns CBITMAP_OK or one of the errors above;
+// only the refused identifier has been reported.
 int CBITMAP_Save(FILE* file, const ImageDocument* doc, const SaveRequest* request,
                  const char* outputPath, bool useARGB);

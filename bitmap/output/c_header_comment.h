@@ -3,7 +3,9 @@
 // (file kinds 6 and 7).
 #pragma once
 
-#include "bitmap/image/image.h"
+#include "common/version/version.h"
+
+#include "bitmap/document/image.h"
 #include "bitmap/output/c_text_writer.h"
 
 enum {
@@ -12,8 +14,8 @@ enum {
   CHEADER_KIND_CURSOR = 7,
 };
 
-#define CHEADER_PRODUCT "Zentile-BitmapConvert"
-#define CHEADER_VERSION "5.46"
+#define CHEADER_PRODUCT VORIX_BITMAP_PRODUCT
+#define CHEADER_VERSION VORIX_VERSION_TEXT
 
 // Writes the comment box and the include block. countText is the NumColors text of the
 // format (bitmaps) or the number of images (animated files); the dimensions are those of

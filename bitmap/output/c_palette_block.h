@@ -3,7 +3,7 @@
 // sprite and cursor output.
 #pragma once
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/c_text_writer.h"
 
 // The comment that describes the colour entries.

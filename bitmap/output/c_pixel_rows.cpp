@@ -11,13 +11,10 @@ static const char kRowEnd[] = ",\r\n";
 static const char kArrayEnd[] = "\r\n};\r\n\r\n";
 static const int kChunk = 256;  // pixels formatted per cursor
 
-// Colours of row y, palette resolved.
-static void row_colours(const ImageDocument* doc, int32_t y, uint32_t* out) {
+// Colours of row y; pal is the document's palette map (paletted documents only).
+static void row_colours(const ImageDocument* doc, const ColorValue* pal, int32_t y, uint32_t* out) {
   const uint8_t* row = IMAGE_GetRow(doc, y);
   if (doc->BitsPerPixel == 8) {
-    ColorValue pal[256];
-    const int n = doc->NumColors > 256 ? 256 : doc->NumColors;
-    for (int i = 0; i < 256; ++i) pal[i] = i < n ? IMAGE_GetPalColor(doc, i) : 0;
     for (int32_t x = 0; x < doc->XSize; ++x) out[x] = pal[row[x]];
     return;
   }
@@ -113,10 +110,12 @@ static void write_rows(CTextWriter* w, const ImageDocument* doc, const CBitmapFo
   const ColorFormat* cf = f->pColorFormat;
   const uint32_t* hex4 = CTEXT_Hex4Table();
   std::vector<uint32_t> colours(static_cast<size_t>(doc->XSize));
+  ColorValue pal[256];
+  if (doc->BitsPerPixel == 8) IMAGE_GetPaletteMap(doc, pal);
   ColorValue lastColour = 0;
   uint32_t lastValue = cf ? cf->pfColor2Index(0) : 0;
   for (int32_t y = 0; y < doc->YSize; ++y) {
-    row_colours(doc, y, colours.data());
+    row_colours(doc, pal, y, colours.data());
     CTEXT_ResetColumn(w);
     CTEXT_Piece(w, "  ", 2);
     for (int32_t x0 = 0; x0 < doc->XSize; x0 += kChunk) {

@@ -3,7 +3,7 @@
 // Each function writes the rows and the array's closing line.
 #pragma once
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/c_bitmap_format.h"
 #include "bitmap/output/c_text_writer.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 
 enum {
   PALETTE_OK = 0,

@@ -9,8 +9,6 @@
 
 static const size_t kMaxKeys = static_cast<size_t>(IMAGE_MAX_PIXELS);
 
-static ColorValue key_colour(const ImageDocument* doc, uint32_t key) { return RLE_KeyColour(doc, key); }
-
 bool RLE_GetKeys(const RleSource* src, RleKeys* keys) {
   const ImageDocument* doc = src->pDoc;
   keys->NumKeys = 0;
@@ -22,9 +20,19 @@ bool RLE_GetKeys(const RleSource* src, RleKeys* keys) {
   keys->NumKeys = static_cast<size_t>(n);
   uint32_t* out = keys->pKeys.get();
   const size_t width = static_cast<size_t>(doc->XSize);
+  // Alpha keys of a paletted document: the palette entries' transparency bytes.
+  const bool paletteAlpha = src->Variant == RLE_VARIANT_ALPHA && doc->NumColors;
+  uint32_t aTrans[256];
+  if (paletteAlpha) {
+    ColorValue pal[256];
+    IMAGE_GetPaletteMap(doc, pal);
+    for (int i = 0; i < 256; ++i) aTrans[i] = COLOR_Trans(pal[i]);
+  }
   for (int32_t y = 0; y < doc->YSize; ++y, out += width) {
     const uint8_t* row = IMAGE_GetRow(doc, y);
-    if (doc->BitsPerPixel == 8) {
+    if (paletteAlpha) {
+      for (size_t x = 0; x < width; ++x) out[x] = aTrans[row[x]];
+    } else if (doc->BitsPerPixel == 8) {
       for (size_t x = 0; x < width; ++x) out[x] = row[x];
     } else if constexpr (std::endian::native == std::endian::little) {
       std::memcpy(out, row, 4 * width);
@@ -34,8 +42,8 @@ bool RLE_GetKeys(const RleSource* src, RleKeys* keys) {
         out[x] = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
       }
     }
-    if (src->Variant == RLE_VARIANT_ALPHA)
-      for (size_t x = 0; x < width; ++x) out[x] = COLOR_Trans(key_colour(doc, out[x]));
+    if (src->Variant == RLE_VARIANT_ALPHA && !paletteAlpha)
+      for (size_t x = 0; x < width; ++x) out[x] = COLOR_Trans(out[x]);
   }
   return true;
 }

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/buffered_writer.h"
 #include "bitmap/output/c_bitmap_format.h"
 #include "bitmap/output/c_text_writer.h"

@@ -71,11 +71,4 @@ TEST(ColourFormat, IndicesRoundTrip) {
   }
 }
 
-TEST(ColourFormat, MenuTableFindsConvertAndDitherIds) {
-  EXPECT_EQ(COLOR_FindMenuFormat(1513)->pFormat, &COLOR_FORMAT_8666);
-  EXPECT_EQ(COLOR_FindMenuFormat(1614)->pFormat, &COLOR_FORMAT_565);
-  EXPECT_EQ(COLOR_FindMenuFormat(1518)->DitherId, 0u);
-  EXPECT_EQ(COLOR_FindMenuFormat(1515), nullptr);
-}
-
 }  // namespace

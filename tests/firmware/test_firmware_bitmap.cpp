@@ -18,7 +18,7 @@
 
 #include <unistd.h>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/c_bitmap_format.h"
 #include "bitmap/output/c_bitmap_writer.h"
 

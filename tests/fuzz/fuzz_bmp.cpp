@@ -7,7 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
+#include "bitmap/formats/bmp/bmp.h"
 #include "common/host/app_host.h"
 
 namespace {

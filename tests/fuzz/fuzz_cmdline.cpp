@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bitmap/app/command_table.h"
-#include "bitmap/app/messages.h"
+#include "bitmap/messages/rastrel_messages.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
 #include "support/engine_configs.h"

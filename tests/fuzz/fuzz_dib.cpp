@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
+#include "bitmap/formats/bmp/bmp.h"
 
 static volatile uint32_t g_sink;  // keeps the reads of every output byte
 

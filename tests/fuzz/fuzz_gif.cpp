@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "bitmap/image/gif.h"
+#include "bitmap/formats/gif/gif.h"
 
 static uint32_t read_all(const ImageDocument* doc) {
   uint32_t sum = 0;

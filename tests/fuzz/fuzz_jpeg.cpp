@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "bitmap/image/jpeg.h"
+#include "bitmap/formats/jpeg/jpeg.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   uint32_t w, h;

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "bitmap/image/png_reader.h"
+#include "bitmap/formats/png/png_reader.h"
 
 static uint32_t be32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3]; }
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "bitmap/image/sbmp.h"
+#include "bitmap/formats/sbmp/sbmp.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size >= 6 && uint64_t(data[2] | (data[3] << 8)) * (data[4] | (data[5] << 8)) > (1u << 20)) return 0;

@@ -19,19 +19,20 @@ struct RecordingHostOf : Base {
   std::vector<Warning> Warnings;
   std::vector<std::string> Questions;
   std::vector<std::string> Help;
+  std::vector<std::string> Progress;
+  std::vector<FileDialogRequest> FileDialogs;  // open and save dialogs as asked
+  std::vector<std::string> DialogTitles;       // their titles, in order
+  std::string ChosenFile;                      // answer of the file dialogs; empty: Cancel
+  int FilterAnswer = -1;                       // chosen filter; -1 keeps the preselected one
+  std::vector<std::string> LastFilters;        // filter texts of the last file dialog
+  std::string LastInitialName;
   std::string Console;
   bool Answer = false;
   int ShowCount = 0;
   int QuitCount = 0;
   int RedrawCount = 0;
-  std::vector<std::string> Progress;
-  int WaitCursorOn = 0;
-  int WaitCursorOff = 0;
-  std::vector<std::string> FileDialogs;  // titles, in order
-  std::string FileAnswer;                // chosen name; empty: Cancel
-  int FilterAnswer = -1;                 // chosen filter; -1 keeps the preselected one
-  std::vector<std::string> LastFilters;  // filter texts of the last file dialog
-  std::string LastInitialName;
+  int BeepCount = 0;
+  int WaitCursorDepth = 0;  // SetWaitCursor(true) minus SetWaitCursor(false)
 
   void ShowStatus(const char* text) override { Status.push_back(text); }
   void ShowWarning(const char* caption, const char* text) override {
@@ -46,22 +47,22 @@ struct RecordingHostOf : Base {
   void ShowMainWindow() override { ++ShowCount; }
   void Quit() override { ++QuitCount; }
   void Redraw() override { ++RedrawCount; }
+  void Beep() override { ++BeepCount; }
+  void SetWaitCursor(bool on) override { WaitCursorDepth += on ? 1 : -1; }
   void ShowProgress(const char* text) override { Progress.push_back(text); }
-  void SetWaitCursor(bool on) override { ++(on ? WaitCursorOn : WaitCursorOff); }
-  bool AskOpenFileName(FileDialogRequest* request) override { return answer(request); }
-  bool AskSaveFileName(FileDialogRequest* request) override { return answer(request); }
-
- private:
-  bool answer(FileDialogRequest* request) {
-    FileDialogs.push_back(request->pTitle ? request->pTitle : "");
+  bool AskOpenFileName(FileDialogRequest* request) override { return AnswerFileDialog(request); }
+  bool AskSaveFileName(FileDialogRequest* request) override { return AnswerFileDialog(request); }
+  bool AnswerFileDialog(FileDialogRequest* request) {
+    FileDialogs.push_back(*request);
+    DialogTitles.push_back(request->pTitle ? request->pTitle : "");
     LastFilters.clear();
     for (int i = 0; i < request->NumFilters; ++i) LastFilters.push_back(request->paFilters[i].pText);
     LastInitialName = request->InitialName;
-    if (!FileAnswer.empty()) {
-      request->Chosen = FileAnswer;
+    if (!ChosenFile.empty()) {
+      request->Chosen = ChosenFile;
       if (FilterAnswer >= 0) request->FilterIndex = FilterAnswer;
     }
-    return !FileAnswer.empty();
+    return !ChosenFile.empty();
   }
 };
 

@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "bitmap/image/image.h"
-#include "bitmap/image/transform.h"
+#include "bitmap/document/image.h"
+#include "bitmap/formats/bmp/bmp.h"
+#include "bitmap/transform/transform.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 

@@ -12,3 +12,12 @@ TEST(SavePath, MissingPartsComeFromTheImage) {
   EXPECT_EQ(RASTREL_CompletePath("x.", "a.bmp", "c"), "x.c");
   EXPECT_EQ(RASTREL_CompletePath(".hidden", "/d/a.bmp", "c"), "/d/.hidden.c");
 }
+
+TEST(SavePath, ADotAndTheTypesExtensionAloneIsTheExtension) {
+  EXPECT_EQ(RASTREL_CompletePath(".c", "/d/logo.bmp", "c"), "/d/logo.c");
+  EXPECT_EQ(RASTREL_CompletePath(".BMP", "/d/logo.bmp", "bmp"), "/d/logo.BMP");
+  EXPECT_EQ(RASTREL_CompletePath("/tmp/.c", "/d/logo.bmp", "c"), "/tmp/logo.c");
+  // Another type's extension, or more after the dot, is a hidden file's name.
+  EXPECT_EQ(RASTREL_CompletePath(".bmp", "/d/logo.bmp", "c"), "/d/.bmp.c");
+  EXPECT_EQ(RASTREL_CompletePath(".cc", "/d/logo.bmp", "c"), "/d/.cc.c");
+}

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bitmap/app/scale_dialog.h"
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 
 TEST(ScaleDialog, PixelModeKeepsTheAspectRatioTruncated) {
   ImageDocument* doc = IMAGE_Create(300, 200, 0);

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
+#include "bitmap/formats/bmp/bmp.h"
 #include "bitmap/output/bmp_writer.h"
 
 namespace {

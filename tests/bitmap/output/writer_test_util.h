@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bitmap/image/image.h"
+#include "bitmap/document/image.h"
 #include "bitmap/output/c_bitmap_writer.h"
 
 struct DocDeleter {

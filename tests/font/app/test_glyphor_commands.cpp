@@ -138,23 +138,23 @@ TEST_F(Commands, SaveAsAsksForTheNameAndItsFilterBecomesTheFormatOfSave) {
   std::snprintf(doc->Lf.acFaceName, sizeof(doc->Lf.acFaceName), "Hand");
   FONT_SetCurrent(doc);
   GLYPHOR_Execute(GLYPHOR_ID_SAVE, 0);  // no file name yet: Save As, cancelled
-  ASSERT_EQ(host.FileDialogs, std::vector<std::string>{"Save font as"});
+  ASSERT_EQ(host.DialogTitles, std::vector<std::string>{"Save font as"});
   EXPECT_EQ(host.LastInitialName, "Hand4");
   EXPECT_EQ(host.LastFilters.size(), 3u);
   const std::string path = dir / "hand.sif";
-  host.FileAnswer = path;
+  host.ChosenFile = path;
   host.FilterAnswer = FONT_FORMAT_SIF;
   GLYPHOR_Execute(GLYPHOR_ID_SAVE_AS, 0);
   EXPECT_EQ(fonttest::slurp(path).substr(0, 4), "GUIP");
   EXPECT_TRUE(host.Questions.empty());
   // Save writes the same format to the same file without a dialog or a question.
-  host.FileAnswer.clear();
+  host.ChosenFile.clear();
   std::remove(path.c_str());
   GLYPHOR_Execute(GLYPHOR_ID_SAVE, 0);
   EXPECT_EQ(host.FileDialogs.size(), 2u);
   EXPECT_EQ(fonttest::slurp(path).substr(0, 4), "GUIP");
   // Save As asks before overwriting; No keeps the file.
-  host.FileAnswer = path;
+  host.ChosenFile = path;
   host.FilterAnswer = FONT_FORMAT_C;
   GLYPHOR_Execute(GLYPHOR_ID_SAVE_AS, 0);
   EXPECT_EQ(host.Questions, std::vector<std::string>{"Overwrite existing file?"});
@@ -188,9 +188,9 @@ TEST_F(Commands, UndetectableXbfTypeIsAskedWithTheStoredTypePreselected) {
   o.GetTypeXBF = FONT_TYPE_EXT_AA2;
   ASSERT_TRUE(FONTOPT_Save(o));
 
-  host.FileAnswer = path;
+  host.ChosenFile = path;
   GLYPHOR_Execute(GLYPHOR_ID_LOAD_XBF, 0);  // Cancel in the type dialog
-  EXPECT_EQ(host.FileDialogs, std::vector<std::string>{"Select 'XBF' file"});
+  EXPECT_EQ(host.DialogTitles, std::vector<std::string>{"Select 'XBF' file"});
   EXPECT_EQ(host.XbfPreselected, FONT_TYPE_EXT_AA2);
   EXPECT_EQ(FONT_GetCurrent(), nullptr);
   EXPECT_EQ(WarningTexts(), std::vector<std::string>{"Could not create font!"});
