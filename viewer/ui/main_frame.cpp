@@ -45,7 +45,7 @@ class EmblemMdiArea : public QMdiArea {
 
 }  // namespace
 
-MainFrame::MainFrame(ViewerContext* ctx) : ctx_(ctx) {
+MainFrame::MainFrame(ViewerContext* ctx, bool autoPoll) : ctx_(ctx) {
   setWindowTitle(QString::fromStdString(TITLE_Frame()));
   setWindowIcon(ART_AppIcon());
   mdi_ = new EmblemMdiArea;
@@ -71,8 +71,11 @@ MainFrame::MainFrame(ViewerContext* ctx) : ctx_(ctx) {
   setAlwaysOnTop(ctx_->settings.alwaysOnTop != 0);
   clock_.start();
   connect(&pollTimer_, &QTimer::timeout, this, &MainFrame::poll);
-  pollTimer_.start(20);
+  if (autoPoll) pollTimer_.start(20);
 }
+
+// The views go first, while the records their destruction updates still exist.
+MainFrame::~MainFrame() { delete mdi_; }
 
 QAction* MainFrame::addCommand(QMenu* menu, const QString& text, int command) {
   QAction* a = menu->addAction(text);
@@ -262,6 +265,8 @@ QMdiSubWindow* MainFrame::openView(ViewKind kind, int display) {
     int n = SHMEM_Field(&ctx_->shm, display, BLOCK_NUMCOLORS);
     sub->resize(VCOLOR_PALETTE_OUTER_WIDTH, VCOLOR_PaletteOuterHeight(n));
   } else {
+    // The second pass measures the frame with the widget laid out.
+    sub->resize(client + decoration(sub));
     sub->resize(client + decoration(sub));
   }
   limitSize(sub);
@@ -453,6 +458,7 @@ void MainFrame::execute(int command) {
         auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget());
         if (sub->isMaximized()) sub->showNormal();
         limitSize(sub);
+        sub->resize(view->zoomedContentSize() + decoration(sub));
         sub->resize(view->zoomedContentSize() + decoration(sub));
       }
       break;

@@ -43,7 +43,9 @@ enum ViewKind { KIND_VISIBLE, KIND_VIRTUAL, KIND_COLOURS, KIND_COMPOSITE };
 class MainFrame : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainFrame(ViewerContext* ctx);
+  // autoPoll false leaves polling to the caller (tests).
+  explicit MainFrame(ViewerContext* ctx, bool autoPoll = true);
+  ~MainFrame() override;
 
   void execute(int command);
   // One poll tick (normally from the 20 ms timer).

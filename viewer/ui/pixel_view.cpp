@@ -46,7 +46,16 @@ void PixelView::setZoom(int zoom, bool grid) {
 
 void PixelView::updateScrollBars() {
   QSize content = contentSize();
-  QSize client = viewport()->size();
+  // A bar is shown when the client without bars is narrower than the zoomed content; a
+  // shown bar takes room from the other direction.
+  QSize full = size(), zoomed = content * zoom_;
+  bool needH = full.width() < zoomed.width(), needV = full.height() < zoomed.height();
+  int barW = verticalScrollBar()->sizeHint().width(), barH = horizontalScrollBar()->sizeHint().height();
+  if (needH && !needV) needV = full.height() - barH < zoomed.height();
+  if (needV && !needH) needH = full.width() - barW < zoomed.width();
+  setHorizontalScrollBarPolicy(needH ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(needV ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  QSize client(full.width() - (needV ? barW : 0), full.height() - (needH ? barH : 0));
   int visibleX = GEOM_VisibleCount(client.width(), zoom_);
   int visibleY = GEOM_VisibleCount(client.height(), zoom_);
   // Qt's range ends at the last first-position; the position is pulled back with it.
