@@ -12,7 +12,7 @@ QPixmap ART_Emblem(int size) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(40, 48, 60));
   p.drawRoundedRect(QRectF(4 * s, 8 * s, 56 * s, 40 * s), 4 * s, 4 * s);
-  const QColor cells[4] = {QColor(224, 32, 64), QColor(32, 192, 64), QColor(32, 64, 224), QColor(224, 224, 32)};
+  const QColor cells[4] = {QColor(214, 48, 72), QColor(48, 180, 84), QColor(48, 84, 210), QColor(230, 210, 60)};
   for (int i = 0; i < 4; ++i)
     p.fillRect(QRectF((8 + (i % 2) * 24) * s, (12 + (i / 2) * 16) * s, 24 * s, 16 * s), cells[i]);
   p.setBrush(QColor(40, 48, 60));

@@ -36,7 +36,8 @@ QString LayerView::pointerText() {
   int y = SHMEM_Field(&ctx_->shm, display_, BLOCK_MOUSEY);
   int keys = SHMEM_Field(&ctx_->shm, display_, BLOCK_MOUSEKEYS);
   if (x == -1 && y == -1) return QStringLiteral("Mouse moved out");
-  uint32_t c = drawnColourAt(displayToClient(QPoint(x, y)));
+  // The middle of the pixel's square, clear of the grid line on its top-left edge.
+  uint32_t c = drawnColourAt(displayToClient(QPoint(x, y)) + QPoint(zoom_ / 2, zoom_ / 2));
   QString text = QString::asprintf("WM_MOUSEMOVE (x=%d, y=%d, BGR=%02X %02X %02X)", x, y,
                                    c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF);
   if (keys & 1) text += QStringLiteral(" Pressed");
