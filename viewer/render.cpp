@@ -90,13 +90,25 @@ void RENDER_Zoom(const PixelSource& src, int scrollX, int scrollY, int zoom, boo
   }
 }
 
+RenderHit RENDER_HitTest(int width, int height, int scrollX, int scrollY, int zoom, bool grid,
+                         int clientX, int clientY, int* x, int* y) {
+  if (zoom < 1 || clientX < 0 || clientY < 0) return RENDER_HIT_OUTSIDE;
+  if (grid && ((clientX > 0 && clientX % zoom == 0) || (clientY > 0 && clientY % zoom == 0)))
+    return RENDER_HIT_GRID;
+  int64_t ix = int64_t(std::max(scrollX, 0)) + clientX / zoom;
+  int64_t iy = int64_t(std::max(scrollY, 0)) + clientY / zoom;
+  if (ix >= width || iy >= height) return RENDER_HIT_OUTSIDE;
+  *x = int(ix);
+  *y = int(iy);
+  return RENDER_HIT_PIXEL;
+}
+
 uint32_t RENDER_DrawnColourAt(const PixelSource& src, int scrollX, int scrollY, int zoom,
                               bool grid, uint32_t gridColour, int clientX, int clientY) {
-  if (zoom < 1 || clientX < 0 || clientY < 0) return 0;
-  if (grid && ((clientX > 0 && clientX % zoom == 0) || (clientY > 0 && clientY % zoom == 0)))
-    return gridColour & 0xFFFFFF;
-  int64_t x = int64_t(std::max(scrollX, 0)) + clientX / zoom;
-  int64_t y = int64_t(std::max(scrollY, 0)) + clientY / zoom;
-  if (x >= src.width || y >= src.height) return 0;
-  return src.pixels[y * src.strideWords + x] & 0xFFFFFF;
+  int x, y;
+  switch (RENDER_HitTest(src.width, src.height, scrollX, scrollY, zoom, grid, clientX, clientY, &x, &y)) {
+    case RENDER_HIT_GRID: return gridColour & 0xFFFFFF;
+    case RENDER_HIT_OUTSIDE: return 0;
+    default: return src.pixels[ptrdiff_t(y) * src.strideWords + x] & 0xFFFFFF;
+  }
 }

@@ -31,6 +31,11 @@ void RENDER_VisibleOrigin(const ShmemState* s, int display, int* xOrg, int* yOrg
 void RENDER_Zoom(const PixelSource& src, int scrollX, int scrollY, int zoom, bool grid,
                  uint32_t gridColour, uint32_t* dst, int dstWidth, int dstHeight,
                  ptrdiff_t dstStrideWords);
+// What RENDER_Zoom draws at a client point: a grid line, black outside the image, or the
+// image pixel (*x, *y).
+enum RenderHit { RENDER_HIT_GRID, RENDER_HIT_OUTSIDE, RENDER_HIT_PIXEL };
+RenderHit RENDER_HitTest(int width, int height, int scrollX, int scrollY, int zoom, bool grid,
+                         int clientX, int clientY, int* x, int* y);
 // The colour RENDER_Zoom writes at one client point (0xRRGGBB).
 uint32_t RENDER_DrawnColourAt(const PixelSource& src, int scrollX, int scrollY, int zoom,
                               bool grid, uint32_t gridColour, int clientX, int clientY);

@@ -33,19 +33,27 @@ static void close_slot(DisplaySlot* slot) {
 
 void SHMEM_DetachAll(ShmemState* s) {
   for (DisplaySlot& slot : s->displays) close_slot(&slot);
+  if (s->global) munmap(const_cast<uint8_t*>(s->global), s->globalSize);
+  s->global = nullptr;
+  s->globalSize = 0;
   s->displayCount = 0;
 }
 
+// The global block stays mapped while the simulation runs (unmapping on every tick costs
+// more than the rest of the poll); its first byte is read on every tick.
 static void read_alpha_flag(ShmemState* s) {
-  int fd = shm_open(SHMEM_ObjectName(BLOCK_GlobalName()).c_str(), O_RDONLY, 0);
-  if (fd < 0) return;  // a missing global block leaves the flag unchanged
-  uint8_t* base = nullptr;
-  size_t size = 0;
-  if (map_object(fd, false, &base, &size)) {
-    s->alphaFlag = base[0];
-    munmap(base, size);
+  if (!s->global) {
+    int fd = shm_open(SHMEM_ObjectName(BLOCK_GlobalName()).c_str(), O_RDONLY, 0);
+    if (fd < 0) return;  // a missing global block leaves the flag unchanged
+    uint8_t* base = nullptr;
+    size_t size = 0;
+    if (map_object(fd, false, &base, &size)) {
+      s->global = base;
+      s->globalSize = size;
+    }
+    close(fd);
   }
-  close(fd);
+  if (s->global) s->alphaFlag = s->global[0];
 }
 
 // A block whose object shrank since it was mapped would fault on access; drop it.
@@ -61,8 +69,12 @@ static void try_attach(ShmemState* s, int index, int64_t nowMs, PollEvents* ev) 
   DisplaySlot* slot = &s->displays[index];
   if (slot->attached || slot->failed) return;
   if (slot->fd < 0) {
+    if (nowMs < slot->nextOpenMs) return;
     slot->fd = shm_open(SHMEM_ObjectName(BLOCK_Name(index)).c_str(), O_RDWR, 0);
-    if (slot->fd < 0) return;  // retried on the next tick
+    if (slot->fd < 0) {
+      if (s->displays[0].attached) slot->nextOpenMs = nowMs + SHMEM_RETRY_MS;
+      return;
+    }
     slot->openedAtMs = nowMs;
     if (!map_object(slot->fd, true, &slot->base, &slot->size)) {
       slot->failed = true;

@@ -16,6 +16,7 @@ struct DisplaySlot {
   bool attached = false;
   bool failed = false;      // opened but refused; stays so until the simulation goes away
   int64_t openedAtMs = 0;
+  int64_t nextOpenMs = 0;   // a missing block is looked for again from then on
   BlockGeometry geometry;
 };
 
@@ -24,6 +25,8 @@ struct ShmemState {
   int displayCount = 0;
   int alphaFlag = 0;        // first byte of the global block
   bool running = false;     // simulation present at the last poll
+  const uint8_t* global = nullptr;  // the global block, mapped while the simulation runs
+  size_t globalSize = 0;
 };
 
 struct PollEvents {
@@ -38,6 +41,9 @@ std::string SHMEM_ObjectName(const std::string& name);
 // Block 0 is attached only once it has been open this long: a simulation that just
 // created it may still be filling it.
 constexpr int64_t SHMEM_SETTLE_MS = 200;
+// Once a display is attached, a block that does not exist is looked for at this interval
+// instead of on every tick (each failed look-up is a file-system call).
+constexpr int64_t SHMEM_RETRY_MS = 250;
 
 // One poll tick. nowMs is a monotonic clock in milliseconds. running: whether the
 // simulation's presence lock is held (PRESENCE_SimulationRunning()).

@@ -108,13 +108,24 @@ uint32_t SIMBLOCK_GetPixel(const SimBlock* b, int x, int y) {
   return uint32_t(BLOCK_Read(b->base, b->size, uint32_t(offset)));
 }
 
+uint32_t* SIMBLOCK_Row32(SimBlock* b, int y) {
+  if (b->g.bytesPerPixel != 4 || y < 0 || y >= b->g.vySize) return nullptr;
+  // Rows start at multiples of 4 bytes from the page-aligned mapping.
+  return reinterpret_cast<uint32_t*>(b->base + BLOCK_PIXELS + size_t(y) * b->g.stride);
+}
+
 void SIMBLOCK_Fill(SimBlock* b, int x0, int y0, int x1, int y1, uint32_t value) {
   x0 = std::max(x0, 0);
   y0 = std::max(y0, 0);
   x1 = std::min(x1, b->g.vxSize);
   y1 = std::min(y1, b->g.vySize);
-  for (int y = y0; y < y1; ++y)
-    for (int x = x0; x < x1; ++x) SIMBLOCK_SetPixel(b, x, y, value);
+  for (int y = y0; y < y1; ++y) {
+    if (uint32_t* row = SIMBLOCK_Row32(b, y)) {
+      std::fill(row + x0, row + std::max(x0, x1), value);
+    } else {
+      for (int x = x0; x < x1; ++x) SIMBLOCK_SetPixel(b, x, y, value);
+    }
+  }
 }
 
 void SIMBLOCK_BumpFrame(SimBlock* b) {

@@ -37,6 +37,8 @@ void SIMBLOCK_SetColor(SimBlock* b, int index, uint32_t rgb);  // 0x00RRGGBB
 // Pixel of the virtual buffer: an index (bpp <= 8) or 0xAARRGGBB; ignored outside.
 void SIMBLOCK_SetPixel(SimBlock* b, int x, int y, uint32_t value);
 uint32_t SIMBLOCK_GetPixel(const SimBlock* b, int x, int y);
+// Row y of a 4-byte-per-pixel buffer (vxSize words), or null.
+uint32_t* SIMBLOCK_Row32(SimBlock* b, int y);
 void SIMBLOCK_Fill(SimBlock* b, int x0, int y0, int x1, int y1, uint32_t value);
 void SIMBLOCK_BumpFrame(SimBlock* b);
 void SIMBLOCK_BumpPalette(SimBlock* b);

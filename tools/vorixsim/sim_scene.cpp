@@ -1,6 +1,7 @@
 // Animation of the simulation's layers.
 #include "tools/vorixsim/sim_scene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -23,10 +24,8 @@ static void paint_still(SimBlock* b) {
 
 static void paint_shapes(SimBlock* b, long frame) {
   const BlockGeometry& g = b->g;
-  for (int y = 0; y < g.vySize; ++y) {
-    uint32_t c = rgb(16, 24 + 80 * y / std::max(g.vySize, 1), 64);
-    for (int x = 0; x < g.vxSize; ++x) SIMBLOCK_SetPixel(b, x, y, c);
-  }
+  for (int y = 0; y < g.vySize; ++y)
+    SIMBLOCK_Fill(b, 0, y, g.vxSize, y + 1, rgb(16, 24 + 80 * y / std::max(g.vySize, 1), 64));
   // A square bouncing between the edges and a disc on a circular path.
   int span = std::max(g.xSize - 40, 1), t = int(frame * 3 % (2 * span));
   int sx = t < span ? t : 2 * span - t;

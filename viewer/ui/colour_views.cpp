@@ -12,8 +12,6 @@ PaletteView::PaletteView(ViewerContext* ctx, int display, QWidget* parent)
   setWindowTitle(QString::fromStdString(TITLE_Colors(display)));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMaximumSize(162, 162);
-  connect(&timer_, &QTimer::timeout, this, &PaletteView::tick);
-  timer_.start(20);
 }
 
 void PaletteView::tick() {

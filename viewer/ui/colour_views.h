@@ -2,7 +2,6 @@
 // 16-bit colour chart for every other colour count.
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 
 #include "viewer/ui/viewer_context.h"
@@ -12,6 +11,7 @@ class PaletteView : public QWidget {
  public:
   PaletteView(ViewerContext* ctx, int display, QWidget* parent = nullptr);
   int display() const { return display_; }
+  // One step of the frame's 20 ms tick: repaint when paletteCount changed.
   void tick();
 
  protected:
@@ -20,7 +20,6 @@ class PaletteView : public QWidget {
  private:
   ViewerContext* ctx_;
   int display_;
-  QTimer timer_;
   int32_t lastCount_ = 0;
   bool wasAttached_ = false;
 };

@@ -12,8 +12,6 @@ CompositeView::CompositeView(ViewerContext* ctx, QWidget* parent)
   COMPOSITE_Render(&ctx_->shm, alphaConvention_, &buffer_);
   refreshTitle();
   updateScrollBars();
-  connect(&timer_, &QTimer::timeout, this, &CompositeView::tick);
-  timer_.start(50);
 }
 
 QSize CompositeView::contentSize() const {
@@ -27,6 +25,11 @@ bool CompositeView::currentSource(PixelSource* src) {
   if (!SHMEM_Display(&ctx_->shm, 0) || buffer_.width == 0) return false;
   *src = PixelSource{buffer_.pixels.data(), buffer_.width, buffer_.height, buffer_.width};
   return true;
+}
+
+uint32_t CompositeView::pixelColour(int x, int y) {
+  if (x >= buffer_.width || y >= buffer_.height) return 0;
+  return buffer_.pixels[size_t(y) * buffer_.width + x] & 0xFFFFFF;
 }
 
 void CompositeView::refreshTitle() {

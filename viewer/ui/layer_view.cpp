@@ -1,6 +1,7 @@
 // Layer views.
 #include "viewer/ui/layer_view.h"
 
+#include "viewer/colour_convert.h"
 #include "viewer/view_titles.h"
 
 LayerView::LayerView(ViewerContext* ctx, int display, bool virtualView, QWidget* parent)
@@ -8,8 +9,6 @@ LayerView::LayerView(ViewerContext* ctx, int display, bool virtualView, QWidget*
   if (const DisplaySlot* d = SHMEM_Display(&ctx_->shm, display_)) geometry_ = d->geometry;
   refreshTitle();
   updateScrollBars();
-  connect(&timer_, &QTimer::timeout, this, &LayerView::tick);
-  timer_.start(20);
 }
 
 QSize LayerView::contentSize() const {
@@ -17,10 +16,28 @@ QSize LayerView::contentSize() const {
 }
 
 bool LayerView::currentSource(PixelSource* src) {
-  const DisplaySlot* d = SHMEM_Display(&ctx_->shm, display_);
-  if (!d) return false;
-  BLOCK_WriteBitmapHeader(d->base, d->size, d->geometry);
   return RENDER_LayerSource(&ctx_->shm, display_, virtual_, &scratch_, src);
+}
+
+uint32_t LayerView::pixelColour(int x, int y) {
+  const DisplaySlot* d = SHMEM_Display(&ctx_->shm, display_);
+  if (!d) return 0;
+  if (!virtual_) {
+    int xOrg, yOrg;
+    RENDER_VisibleOrigin(&ctx_->shm, display_, &xOrg, &yOrg);
+    x += xOrg;
+    y += yOrg;
+  }
+  uint32_t p = SHMEM_Pixel(&ctx_->shm, display_, x, y);
+  if (d->geometry.bytesPerPixel == 1) return VCOLOR_SwapRB(SHMEM_ColorBGR(&ctx_->shm, display_, int(p)));
+  return p & 0xFFFFFF;
+}
+
+void LayerView::paintEvent(QPaintEvent* event) {
+  // The block carries the header of the bitmap being drawn.
+  if (const DisplaySlot* d = SHMEM_Display(&ctx_->shm, display_))
+    BLOCK_WriteBitmapHeader(d->base, d->size, d->geometry);
+  PixelView::paintEvent(event);
 }
 
 void LayerView::refreshTitle() {
@@ -72,6 +89,17 @@ void LayerView::tick() {
     changed = true;
   }
   if (changed) viewport()->update();
+  // The readout is rebuilt only when the pointer fields or the colour under them changed.
+  int x = SHMEM_Field(&ctx_->shm, display_, BLOCK_MOUSEX);
+  int y = SHMEM_Field(&ctx_->shm, display_, BLOCK_MOUSEY);
+  int keys = SHMEM_Field(&ctx_->shm, display_, BLOCK_MOUSEKEYS);
+  uint32_t colour = drawnColourAt(displayToClient(QPoint(x, y)) + QPoint(zoom_ / 2, zoom_ / 2));
+  if (x == lastPointerX_ && y == lastPointerY_ && keys == lastPointerKeys_ && colour == lastPointerColour_)
+    return;
+  lastPointerX_ = x;
+  lastPointerY_ = y;
+  lastPointerKeys_ = keys;
+  lastPointerColour_ = colour;
   QString text = pointerText();
   if (text != lastPointerText_) {
     lastPointerText_ = text;

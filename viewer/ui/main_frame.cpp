@@ -71,6 +71,7 @@ MainFrame::MainFrame(ViewerContext* ctx, bool autoPoll) : ctx_(ctx) {
   setAlwaysOnTop(ctx_->settings.alwaysOnTop != 0);
   clock_.start();
   connect(&pollTimer_, &QTimer::timeout, this, &MainFrame::poll);
+  pollTimer_.setTimerType(Qt::PreciseTimer);
   if (autoPoll) pollTimer_.start(20);
 }
 
@@ -181,6 +182,16 @@ void MainFrame::poll() {
       !ctx_->settings.multiDisplay) {
     openView(KIND_COMPOSITE, -1);
     fitFrame();
+  }
+  // One timer drives every view: fewer wake-ups keep an idle viewer near zero CPU.
+  for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+    QWidget* w = sub->widget();
+    if (auto* layer = qobject_cast<LayerView*>(w))
+      layer->tick();
+    else if (auto* composite = qobject_cast<CompositeView*>(w))
+      composite->tick();
+    else if (auto* palette = qobject_cast<PaletteView*>(w))
+      palette->tick();
   }
 }
 

@@ -102,10 +102,14 @@ void PixelView::paintEvent(QPaintEvent*) {
 }
 
 uint32_t PixelView::drawnColourAt(QPoint client) {
-  PixelSource src;
-  if (!currentSource(&src)) return 0;
-  return RENDER_DrawnColourAt(src, scrollX(), scrollY(), zoom_, grid_, gridColourRGB(), client.x(),
-                              client.y());
+  QSize content = contentSize();
+  int x, y;
+  switch (RENDER_HitTest(content.width(), content.height(), scrollX(), scrollY(), zoom_, grid_,
+                         client.x(), client.y(), &x, &y)) {
+    case RENDER_HIT_GRID: return gridColourRGB();
+    case RENDER_HIT_OUTSIDE: return 0;
+    default: return pixelColour(x, y);
+  }
 }
 
 QPoint PixelView::clientToDisplay(QPoint client) const {

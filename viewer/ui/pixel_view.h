@@ -31,6 +31,8 @@ class PixelView : public QAbstractScrollArea {
   virtual void refreshTitle() = 0;
   // Colour drawn at a client point (0xRRGGBB); black where nothing is drawn.
   uint32_t drawnColourAt(QPoint client);
+  // Colour of one content pixel (0xRRGGBB), read without preparing a whole frame.
+  virtual uint32_t pixelColour(int x, int y) = 0;
   // Client point to display coordinates (the values written to the pointer fields).
   QPoint clientToDisplay(QPoint client) const;
   QPoint displayToClient(QPoint display) const;
