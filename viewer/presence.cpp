@@ -27,6 +27,35 @@ bool PRESENCE_ClassRunning(const char* className) {
   return held;
 }
 
+// Whether another process holds an exclusive lock on the open file.
+static bool held_by_other(int fd) {
+  if (flock(fd, LOCK_SH | LOCK_NB) == 0) {
+    flock(fd, LOCK_UN);
+    return false;
+  }
+  return errno == EWOULDBLOCK;
+}
+
+bool PRESENCE_Probe(PresenceProbe* probe) {
+  const char* classes[2] = {PRESENCE_MAINFRAME_CLASS, PRESENCE_DEVICE_CLASS};
+  for (int i = 0; i < 2; ++i) {
+    int& fd = probe->fd[i];
+    if (fd < 0) fd = open(PRESENCE_LockFile(classes[i]).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (held_by_other(fd)) return true;
+    close(fd);
+    fd = -1;
+  }
+  return false;
+}
+
+void PRESENCE_CloseProbe(PresenceProbe* probe) {
+  for (int& fd : probe->fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+  }
+}
+
 bool PRESENCE_SimulationRunning() {
   return PRESENCE_ClassRunning(PRESENCE_MAINFRAME_CLASS) ||
          PRESENCE_ClassRunning(PRESENCE_DEVICE_CLASS);

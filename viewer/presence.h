@@ -16,6 +16,15 @@ std::string PRESENCE_LockFile(const char* className);
 bool PRESENCE_SimulationRunning();
 bool PRESENCE_ClassRunning(const char* className);
 
+// The same test for a caller that asks on every tick: a lock file found held stays open
+// and is probed again through its descriptor (two system calls instead of a path look-up).
+// When it is found free it is closed, so a simulation started later is found by name.
+struct PresenceProbe {
+  int fd[2] = {-1, -1};
+};
+bool PRESENCE_Probe(PresenceProbe* probe);
+void PRESENCE_CloseProbe(PresenceProbe* probe);
+
 // Takes the exclusive lock of a class (creating the folder and file); returns the
 // descriptor, or -1 when it cannot be created or another process holds it.
 int PRESENCE_Hold(const char* className);

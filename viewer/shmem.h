@@ -43,7 +43,7 @@ std::string SHMEM_ObjectName(const std::string& name);
 constexpr int64_t SHMEM_SETTLE_MS = 200;
 // Once a display is attached, a block that does not exist is looked for at this interval
 // instead of on every tick (each failed look-up is a file-system call).
-constexpr int64_t SHMEM_RETRY_MS = 250;
+constexpr int64_t SHMEM_RETRY_MS = 500;
 
 // One poll tick. nowMs is a monotonic clock in milliseconds. running: whether the
 // simulation's presence lock is held (PRESENCE_SimulationRunning()).

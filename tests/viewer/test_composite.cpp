@@ -85,7 +85,7 @@ TEST_F(TwoLayers, ColourKeyIsInclusiveByteByByte) {
 TEST_F(TwoLayers, HostileLivePositionsReadNothingOutside) {
   for (int32_t v : {INT_MIN, -3, 1 << 30, INT_MAX}) {
     top.Set(BLOCK_XORG, v);
-    top.Set(BLOCK_YORG, -v);
+    top.Set(BLOCK_YORG, int32_t(0u - uint32_t(v)));
     top.Set(BLOCK_LAYERX, v);
     top.Set(BLOCK_LAYERY, v / 2);
     COMPOSITE_Render(&s, 0, &out);

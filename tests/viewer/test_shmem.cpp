@@ -166,6 +166,26 @@ TEST_F(ShmemTest, CrashedSimulationIsGoneAtTheNextPoll) {
   unlink(PRESENCE_LockFile(PRESENCE_MAINFRAME_CLASS).c_str());
 }
 
+TEST_F(ShmemTest, ProbeFollowsEndsRestartsAndCrashes) {
+  PresenceProbe probe;
+  EXPECT_FALSE(PRESENCE_Probe(&probe));
+  int fd = PRESENCE_Hold(PRESENCE_DEVICE_CLASS);
+  ASSERT_GE(fd, 0);
+  EXPECT_TRUE(PRESENCE_Probe(&probe));
+  EXPECT_TRUE(PRESENCE_Probe(&probe));  // through the kept descriptor
+  PRESENCE_Release(fd, PRESENCE_DEVICE_CLASS);
+  EXPECT_FALSE(PRESENCE_Probe(&probe));
+  // A new simulation makes a new lock file; the probe finds it by name again.
+  fd = PRESENCE_Hold(PRESENCE_DEVICE_CLASS);
+  EXPECT_TRUE(PRESENCE_Probe(&probe));
+  // A lock file left behind without a holder reads as no simulation.
+  close(fd);
+  EXPECT_FALSE(PRESENCE_Probe(&probe));
+  EXPECT_FALSE(PRESENCE_SimulationRunning());
+  PRESENCE_CloseProbe(&probe);
+  unlink(PRESENCE_LockFile(PRESENCE_DEVICE_CLASS).c_str());
+}
+
 TEST_F(ShmemTest, ShrunkenObjectIsDropped) {
   AddDisplay(64, 64, 32);
   StartSimulation();

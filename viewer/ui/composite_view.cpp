@@ -38,10 +38,10 @@ void CompositeView::refreshTitle() {
 
 void CompositeView::tick() {
   const ShmemState* s = &ctx_->shm;
-  std::vector<int32_t> counts;
+  std::array<int32_t, 2 * BLOCK_MAX_DISPLAYS> counts{};
   for (int i = 0; i < s->displayCount; ++i) {
-    counts.push_back(SHMEM_Field(s, i, BLOCK_FRAMECOUNT));
-    counts.push_back(SHMEM_Field(s, i, BLOCK_PALETTECOUNT));
+    counts[2 * i] = SHMEM_Field(s, i, BLOCK_FRAMECOUNT);
+    counts[2 * i + 1] = SHMEM_Field(s, i, BLOCK_PALETTECOUNT);
   }
   bool attached = SHMEM_Display(s, 0) != nullptr;
   if (counts == lastCounts_ && attached == rendered_) return;

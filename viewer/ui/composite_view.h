@@ -1,7 +1,7 @@
 // The composite of all layers, redrawn when any display's change counter moved.
 #pragma once
 
-#include <vector>
+#include <array>
 
 #include "viewer/composite.h"
 #include "viewer/ui/pixel_view.h"
@@ -27,6 +27,6 @@ class CompositeView : public PixelView {
   CompositeBuffer buffer_;
   int alphaConvention_;
   int titleWidth_ = 0, titleHeight_ = 0;
-  std::vector<int32_t> lastCounts_;
+  std::array<int32_t, 2 * BLOCK_MAX_DISPLAYS> lastCounts_{};
   bool rendered_ = false;
 };

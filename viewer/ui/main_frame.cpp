@@ -76,7 +76,10 @@ MainFrame::MainFrame(ViewerContext* ctx, bool autoPoll) : ctx_(ctx) {
 }
 
 // The views go first, while the records their destruction updates still exist.
-MainFrame::~MainFrame() { delete mdi_; }
+MainFrame::~MainFrame() {
+  delete mdi_;
+  PRESENCE_CloseProbe(&presence_);
+}
 
 QAction* MainFrame::addCommand(QMenu* menu, const QString& text, int command) {
   QAction* a = menu->addAction(text);
@@ -168,7 +171,7 @@ void MainFrame::showMode() {
 }
 
 void MainFrame::poll() {
-  PollEvents ev = SHMEM_Poll(&ctx_->shm, PRESENCE_SimulationRunning(), clock_.elapsed());
+  PollEvents ev = SHMEM_Poll(&ctx_->shm, PRESENCE_Probe(&presence_), clock_.elapsed());
   if (ev.newlyAttached) {
     for (int i = 0; i < BLOCK_MAX_DISPLAYS; ++i)
       if (ev.newlyAttached & (1u << i)) createViewsFor(i);

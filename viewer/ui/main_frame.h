@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 
+#include "viewer/presence.h"
 #include "viewer/ui/viewer_context.h"
 
 class QAction;
@@ -91,6 +92,7 @@ class MainFrame : public QMainWindow {
   QLabel* mode_;
   QTimer pollTimer_;
   QElapsedTimer clock_;
+  PresenceProbe presence_;
   std::map<int, QAction*> actions_;
   QMenu* contextMenu_ = nullptr;
   QMenu* windowMenu_ = nullptr;
