@@ -73,7 +73,7 @@ void RENDER_Zoom(const PixelSource& src, int scrollX, int scrollY, int zoom, boo
       continue;
     }
     int64_t imageRow = int64_t(scrollY) + y / zoom;
-    if (imageRow >= src.height) {
+    if (imageRow >= src.height || imageRight == 0) {
       std::fill(out, out + dstWidth, black);
     } else {
       const uint32_t* in = src.pixels + imageRow * src.strideWords + scrollX;

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t n = part;
     size_t objectSize = n < 8 ? n : BLOCK_PIXELS + (n % 65536);
     blocks[i].assign(objectSize, 0);
-    std::memcpy(blocks[i].data(), data + i * part, n < objectSize ? n : objectSize);
+    if (objectSize > 0) std::memcpy(blocks[i].data(), data + i * part, n < objectSize ? n : objectSize);
     DisplaySlot& slot = s.displays[i];
     slot.base = blocks[i].data();
     slot.size = blocks[i].size();
