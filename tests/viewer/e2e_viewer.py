@@ -92,6 +92,11 @@ class Session:
     def stop_sim(self):
         self.sim.send_signal(signal.SIGTERM)
         assert self.sim.wait(10) == 0, "vorixsim did not end cleanly on SIGTERM"
+        prefix = self.env["VORIX_SHM_PREFIX"]
+        left = [n for n in os.listdir("/dev/shm") if n.startswith(prefix)]
+        assert not left, "vorixsim left shared memory behind: %r" % left
+        locks = os.path.join(self.tmp, "vorix")
+        assert not os.path.isdir(locks) or not os.listdir(locks), "vorixsim left its lock files"
 
     def start_view(self):
         self.view = subprocess.Popen([self.view_path], env=self.env)
