@@ -94,6 +94,11 @@ class ViewerUiTest : public QObject {
     QVERIFY(palette);
     QCOMPARE(palette->windowTitle(), QStringLiteral("Colors #1"));
     QCOMPARE(frame_->views(KIND_COLOURS, 1)[0]->height(), 39);  // 16 colours: one row + 29
+    // Entry i fills the inside of the 8 x 8 square at ((i mod 16) * 10 + 2, 2), outlined in black.
+    SIMBLOCK_SetColor(&blocks_[1], 5, 0x123456);
+    QImage swatches = palette->grab().toImage();
+    QCOMPARE(swatches.pixel(52 + 4, 2 + 4) & 0xFFFFFF, QRgb(0x123456));
+    QCOMPARE(swatches.pixel(52, 2) & 0xFFFFFF, QRgb(0));
     auto* composite = viewOf<CompositeView>(KIND_COMPOSITE, -1);
     QVERIFY(composite);
     QCOMPARE(composite->windowTitle(), QStringLiteral("Composite LCD 320*240"));
