@@ -1,6 +1,11 @@
 // vorixview: shows the displays of a running device simulation. Answers --help and
 // --version without a display; a start without a display says so and fails.
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QSocketNotifier>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +19,24 @@ static const char kUsage[] =
     "the composite and the colour tables, with zoom, grid and pointer forwarding.\n"
     "  --help, -help, -?   this text\n"
     "  --version           the version\n";
+
+// SIGINT and SIGTERM end the event loop, so the settings are still written.
+static int g_signalPipe[2] = {-1, -1};
+static void on_signal(int) {
+  char c = 1;
+  ssize_t unused = write(g_signalPipe[1], &c, 1);
+  (void)unused;
+}
+
+static void quit_on_signals(QApplication* app) {
+  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, app);
+  QObject::connect(notifier, &QSocketNotifier::activated, app, &QApplication::quit);
+  struct sigaction sa = {};
+  sa.sa_handler = on_signal;
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+}
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
@@ -37,6 +60,7 @@ int main(int argc, char** argv) {
   ctx.settings = MODE_LoadSettings();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vorixview"));
+  quit_on_signals(&app);
   MainFrame frame(&ctx);
   frame.show();
   frame.setAlwaysOnTop(ctx.settings.alwaysOnTop != 0);

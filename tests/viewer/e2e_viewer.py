@@ -3,7 +3,8 @@
 server this script starts itself. Screenshots of the root window are searched for the
 simulation's still pattern (1:1, then zoomed with grid), pointer moves sent with xdotool
 must arrive in the block's pointer fields and come back as pixels, and the simulation's
-end must leave the view black until a restart attaches it again.
+end must leave the view black until a restart attaches it again, and SIGTERM must end
+the viewer with its settings written.
 
 Usage: e2e_viewer.py VORIXSIM VORIXVIEW [SCREENSHOT_DIR]
 Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is not installed."""
@@ -65,6 +66,10 @@ class Session:
             "XDG_RUNTIME_DIR": self.tmp, "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
             "VORIX_SHM_PREFIX": "e2e%d_" % os.getpid(),
         })
+        # Sanitizer builds: system libraries' own leaks are suppressed, ours are not.
+        supp = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
+        lsan = self.env.get("LSAN_OPTIONS", "")
+        self.env["LSAN_OPTIONS"] = (lsan + ":" if lsan else "") + "suppressions=" + supp
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.pop("QT_QPA_PLATFORM", None)
         os.chmod(self.tmp, 0o700)
@@ -217,6 +222,14 @@ def main():
         wait_for("black view after the simulation ended", black)
         s.start_sim()
         wait_for("pixels after the restart", lambda: s.screen("restarted").bbox(TOP_LEFT))
+
+        # SIGTERM ends the viewer through its event loop: the settings are written.
+        s.view.send_signal(signal.SIGTERM)
+        assert s.view.wait(10) == 0, "vorixview did not end cleanly on SIGTERM"
+        with open(os.path.join(s.env["XDG_CONFIG_HOME"], "Tavrex", "VorixView.ini")) as f:
+            stored = f.read()
+        for line in ("MultiDisplay=dword:0", "GridColor=dword:4144959", "AlwaysOnTop=dword:1"):
+            assert line in stored, "settings file lacks %s: %r" % (line, stored)
         print("e2e: all checks passed")
         return 0
     finally:
