@@ -32,6 +32,7 @@ COMPONENTS = [
     ("font/gui", "font", 7),
     ("viewer", "viewer", 4),
     ("viewer/ui", "viewer", 5),
+    ("viewer/main.cpp", "viewer", 6),
 ]
 SHARED = {"common", "colour"}
 SOURCE_DIRS = ["common", "colour", "bitmap", "font", "viewer"]
