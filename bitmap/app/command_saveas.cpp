@@ -9,7 +9,7 @@
 #include "bitmap/app/rastrel_app.h"
 #include "bitmap/app/save_path.h"
 #include "bitmap/output/bmp_writer.h"
-#include "bitmap/output/buffered_writer.h"
+#include "common/output/buffered_writer.h"
 #include "common/cmdline/cmdline.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "bitmap/document/image.h"
-#include "bitmap/output/buffered_writer.h"
+#include "common/output/buffered_writer.h"
 
 // Writes the document through the buffered writer (the caller flushes). Returns false
 // when the document has no BMP form or a write failed.

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "bitmap/output/buffered_writer.h"
+#include "common/output/buffered_writer.h"
 
 enum {
   CTEXT_MAX_COLUMN = 254,

@@ -7,7 +7,7 @@
 #include <new>
 #include <vector>
 
-#include "bitmap/output/buffered_writer.h"
+#include "common/output/buffered_writer.h"
 #include "common/cmdline/cmdline.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "bitmap/document/image.h"
-#include "bitmap/output/buffered_writer.h"
+#include "common/output/buffered_writer.h"
 #include "bitmap/output/c_bitmap_format.h"
 #include "bitmap/output/c_text_writer.h"
 

@@ -7,45 +7,32 @@
 
 #include "font/model/font_messages.h"
 
+namespace {
+
+// Reported once per save; the writer goes on, dropping what it cannot write.
+void note_failure(FontOutput* out) {
+  if (out->Failed || !OUT_Failed(out->pWriter.get())) return;
+  out->Failed = true;
+  FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
+}
+
+}  // namespace
+
 void FONTOUT_Init(FontOutput* out, FILE* file) {
-  out->pFile = file;
-  out->Used = 0;
+  out->pWriter = std::make_unique<OutWriter>();
+  OUT_Init(out->pWriter.get(), file);
   out->Failed = false;
 }
 
 bool FONTOUT_Flush(FontOutput* out) {
-  bool ok = true;
-  if (out->Used) {
-    ok = out->pFile && std::fwrite(out->acBuffer, 1, out->Used, out->pFile) == out->Used;
-    out->Used = 0;
-  }
-  if (ok && out->pFile && std::fflush(out->pFile) != 0) ok = false;
-  if (!ok && !out->Failed) {
-    // Reported once per save; the writer goes on and the buffer is emptied every time.
-    out->Failed = true;
-    FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
-  }
+  const bool ok = OUT_Flush(out->pWriter.get());
+  note_failure(out);
   return ok;
 }
 
 void FONTOUT_Write(FontOutput* out, const void* data, size_t size) {
-  const char* p = static_cast<const char*>(data);
-  while (size) {
-    size_t n = FONTOUT_BUFFER_SIZE - out->Used;
-    if (n > size) n = size;
-    std::memcpy(out->acBuffer + out->Used, p, n);
-    out->Used += n;
-    p += n;
-    size -= n;
-    if (out->Used == FONTOUT_BUFFER_SIZE) {
-      bool ok = out->pFile && std::fwrite(out->acBuffer, 1, out->Used, out->pFile) == out->Used;
-      out->Used = 0;
-      if (!ok && !out->Failed) {
-        out->Failed = true;
-        FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
-      }
-    }
-  }
+  OUT_Write(out->pWriter.get(), data, size);
+  note_failure(out);
 }
 
 void FONTOUT_Text(FontOutput* out, const char* text) { FONTOUT_Write(out, text, std::strlen(text)); }

@@ -1,10 +1,13 @@
-// Buffered output of the font writers and the pixel packing they share. Text and
-// bytes go through a 1000-byte buffer written to the file whenever it is full.
+// Output of the font writers over the shared buffered writer, and the pixel packing
+// they share. The first failed write is reported once ("Writing error").
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
+
+#include "common/output/buffered_writer.h"
 
 #include "font/model/font_doc.h"
 
@@ -15,12 +18,8 @@ struct FontSaveOptions {
   int SuppressLogging = 0;
 };
 
-enum { FONTOUT_BUFFER_SIZE = 1000 };
-
 struct FontOutput {
-  FILE* pFile = nullptr;
-  char acBuffer[FONTOUT_BUFFER_SIZE];
-  size_t Used = 0;
+  std::unique_ptr<OutWriter> pWriter;
   bool Failed = false;  // a write failed ("Writing error" has been reported)
 };
 

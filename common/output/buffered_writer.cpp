@@ -1,5 +1,5 @@
-// Buffered file output shared by all writers of the bitmap converter.
-#include "bitmap/output/buffered_writer.h"
+// Buffered file output shared by the writers of both converters.
+#include "common/output/buffered_writer.h"
 
 #include <cstring>
 
