@@ -173,6 +173,16 @@ void CMDLINE_UseReaderTexts(CmdlineConfig* config) {
   for (int i = 0; i < CMDLINE_NUM_ERRORS; ++i) config->aError[i] = {0, kTexts[i]};
 }
 
+void CMDLINE_UseConsoleConventions(CmdlineConfig* config) {
+  config->ReportStyle = CMDLINE_REPORT_CONSOLE;
+  config->HexPrefix = true;
+  config->PercentEndsDecimal = false;
+  config->DispatchStartsJob = true;
+  config->pHelpHeader = "Valid command line options:\r\n\r\n";
+  config->pHelpTitle = "CMD Help";
+  CMDLINE_UseReaderTexts(config);
+}
+
 void CMDLINE_Init(const CmdlineConfig& config) {
   CMDLINE_Reset();
   s_engine.Config = config;

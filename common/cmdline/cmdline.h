@@ -82,6 +82,10 @@ struct CmdlineConfig {
 
 // The readers' own texts, for programs that report errors by text.
 void CMDLINE_UseReaderTexts(CmdlineConfig* config);
+// Console conventions: text reports to the console with the readers' texts, the first
+// error ends the job, "0x" hexadecimal values, no percent sign after decimals, dispatch
+// starts the job, "Valid command line options:" in front of the listing, "CMD Help".
+void CMDLINE_UseConsoleConventions(CmdlineConfig* config);
 
 // Show state of the bitmap converter's main window.
 enum { CMDLINE_SHOW_HIDDEN = 0, CMDLINE_SHOW_PENDING = 1, CMDLINE_SHOW_SHOWN = 2 };

@@ -91,14 +91,8 @@ bool GLYPHOR_Start(int argc, const char* const* argv) {
   SJIS_BuildLookups();
   UNICODE_BuildLookups();
   CmdlineConfig config;
-  config.ReportStyle = CMDLINE_REPORT_CONSOLE;
+  CMDLINE_UseConsoleConventions(&config);
   config.ArgChars = 199;
-  config.HexPrefix = true;
-  config.PercentEndsDecimal = false;
-  config.DispatchStartsJob = true;
-  config.pHelpHeader = "Valid command line options:\r\n\r\n";
-  config.pHelpTitle = "CMD Help";
-  CMDLINE_UseReaderTexts(&config);
   config.pCaption = GLYPHOR_FullTitle();
   config.pLogFileName = "Glyphor.err";
   config.ExitId = GLYPHOR_ID_EXIT;

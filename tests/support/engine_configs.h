@@ -13,14 +13,8 @@ inline CmdlineConfig NumberedEngineConfig() { return CmdlineConfig{}; }
 // 199-character arguments (the font converter's).
 inline CmdlineConfig ConsoleEngineConfig() {
   CmdlineConfig c;
-  c.ReportStyle = CMDLINE_REPORT_CONSOLE;
+  CMDLINE_UseConsoleConventions(&c);
   c.ArgChars = 199;
-  c.HexPrefix = true;
-  c.PercentEndsDecimal = false;
-  c.DispatchStartsJob = true;
-  c.pHelpHeader = "Valid command line options:\r\n\r\n";
-  c.pHelpTitle = "CMD Help";
-  CMDLINE_UseReaderTexts(&c);
   return c;
 }
 

@@ -9,25 +9,17 @@
 #include <sstream>
 #include <string>
 
+#include "support/golden_stamp.h"
 #include "writer_test_util.h"
 
 namespace {
 
-std::string NormaliseStamp(const std::string& s) {
-  const std::string key = "*        Compiled ";
-  size_t p = s.find(key);
-  if (p == std::string::npos) return s;
-  size_t e = s.find("\r\n", p);
-  std::string line = key + "<build stamp>";
-  line.resize(69, ' ');
-  line += '*';
-  return s.substr(0, p) + line + s.substr(e);
-}
+using testsupport::NormaliseBuildStamp;
 
 void CheckGolden(const ImageDocument* doc, int format, int withoutPalette, bool useARGB, const char* name) {
   const std::string path = std::string(VORIX_TEST_DATA_DIR) + "/expected/" + name;
   int rc = 1;
-  std::string actual = NormaliseStamp(SaveToString(doc, format, withoutPalette, useARGB, path.c_str(), &rc));
+  std::string actual = NormaliseBuildStamp(SaveToString(doc, format, withoutPalette, useARGB, path.c_str(), &rc));
   ASSERT_EQ(rc, 0);
   if (std::getenv("VORIX_UPDATE_GOLDEN")) {
     std::ofstream(path, std::ios::binary) << actual;
@@ -37,7 +29,7 @@ void CheckGolden(const ImageDocument* doc, int format, int withoutPalette, bool 
   ASSERT_TRUE(in) << "missing " << path;
   std::stringstream expected;
   expected << in.rdbuf();
-  EXPECT_EQ(NormaliseStamp(expected.str()), actual) << name;
+  EXPECT_EQ(NormaliseBuildStamp(expected.str()), actual) << name;
 }
 
 // 10 x 3, two colours, transparent index 0.
