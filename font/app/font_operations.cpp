@@ -7,6 +7,8 @@
 
 #include "font/app/font_options.h"
 #include "font/app/glyphor_host.h"
+#include "font/formats/bdf_reader.h"
+#include "font/formats/c_font_reader.h"
 #include "font/formats/font_save.h"
 #include "font/formats/xbf_reader.h"
 #include "font/generator/glyph_gen.h"
@@ -112,14 +114,16 @@ bool FONTOP_EnableRange(const FontRangeRequest& r) {
 
 bool FONTOP_LoadFile(const FontFileRequest& r) {
   const std::string ext = lower_extension(r.Path);
-  if (ext == ".xbf") {
-    FontDoc* doc = read_xbf(r.Path.c_str());
+  if (ext == ".xbf" || ext == ".c" || ext == ".bdf") {
+    FontDoc* doc = ext == ".c"     ? CFONT_Read(r.Path.c_str())
+                   : ext == ".bdf" ? BDF_Read(r.Path.c_str())
+                                   : read_xbf(r.Path.c_str());
     if (!doc) return false;
     FONT_SetCurrent(doc);
     GLYPHOR_Host()->Redraw();
     return true;
   }
-  FONTMSG_ReportMsg(ext == ".c" ? FONTMSG_C_READER_NOT_BUILT : FONTMSG_BAD_EXTENSION);
+  FONTMSG_ReportMsg(FONTMSG_BAD_EXTENSION);
   return false;
 }
 

@@ -12,7 +12,7 @@ bool FONTOP_Create(const FontCreateRequest& request);
 bool FONTOP_SaveAs(const FontSaveRequest& request);
 // Enables (State 1) or disables (0) First..Last, logs the range and redraws.
 bool FONTOP_EnableRange(const FontRangeRequest& request);
-// Loads a ".xbf" (or, in a later version, ".c") file as the current font.
+// Loads a ".xbf", ".c" or ".bdf" file as the current font.
 bool FONTOP_LoadFile(const FontFileRequest& request);
 // Toggles the current character and logs it.
 bool FONTOP_ToggleChar();

@@ -64,6 +64,10 @@ bool FONTOPT_Read(FontOptions* options) {
     std::string text;
     if (SETTINGS_ReadString(FONTOPT_KEY, f.pName, &text) == 0) options->*f.pMember = decimal(text);
   }
+  // Magnification runs from 1 to 4; any other stored value reads as the default.
+  const FontOptions defaults;
+  if (options->MagX < 1 || options->MagX > 4) options->MagX = defaults.MagX;
+  if (options->MagY < 1 || options->MagY > 4) options->MagY = defaults.MagY;
   return true;
 }
 

@@ -249,6 +249,10 @@ void FONT_InitAvailability(FontDoc* doc) {
         doc->aChar[code].Enabled = 1;
       }
   }
+  FONT_AssignAreas(doc);
+}
+
+void FONT_AssignAreas(FontDoc* doc) {
   int numAreas = doc->HasUnicodeMap ? FONT_NUM_AREAS : FONT_NUM_AREAS_8BIT;
   int block = 0;
   for (int a = 0; a < numAreas && block < FONT_NUM_BLOCKS; ++a)

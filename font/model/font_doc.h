@@ -162,6 +162,8 @@ void FONT_PrepareForSaving(FontDoc* doc);
 FontRangeList FONT_BuildRangeList(const FontDoc* doc);
 FontMetrics FONT_ComputeMetrics(FontDoc* doc);
 
+// Gives every block its Unicode area (16-bit documents) or its 8-bit area.
+void FONT_AssignAreas(FontDoc* doc);
 // Unicode area of a block: name, or null for blocks >= 4096 or without an area.
 const char* FONT_GetAreaName(const FontDoc* doc, unsigned block);
 // Length in blocks and name of an area table entry (0 .. FONT_NUM_AREAS - 1).

@@ -23,7 +23,6 @@ static const char* const s_apText[FONTMSG_COUNT] = {
     "Argument too long!",
     "The command '-%s' is not available in this version",
     "This command is not available in this version",
-    "Reading 'C' font files is not available in this version",
     "Could not create font!",
     "An extended font file requires a true type or an open type font.\r\n"
     "The selected font is not such a font.",
@@ -32,6 +31,18 @@ static const char* const s_apText[FONTMSG_COUNT] = {
     "Writing error",
     "Overwrite existing file?",
     "The font file has been saved with\nthe following magnification factors:\n\nX: %d\nY: %d",
+    "Could not read file!",
+    "No font data found in the given file",
+    "Unsupported font type",
+    "Font height could not be read",
+    "Base line could not be read",
+    "Error reading the GUI_FONT_PROP structures.",
+    "The character information table does not\r\ncontain a valid entry for the following character:\r\n\r\n"
+    "Character (hexadecimal):\t0x%X\r\nCharacter (decimal):\t%d",
+    "The pixel data of the following character\r\ndoes not contain enough bytes.\r\n\r\n"
+    "Character (hexadecimal):\t0x%X\r\nCharacter (decimal):\t%d\r\nExpected number of bytes:\t%d bytes\r\n"
+    "Available number of bytes:\t%d bytes",
+    "No pixel data found",
 };
 
 const char* FONTMSG_Text(FontMessage id) { return id >= 0 && id < FONTMSG_COUNT ? s_apText[id] : ""; }

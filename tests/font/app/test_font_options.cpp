@@ -50,8 +50,24 @@ TEST(FontOptions, TextThatIsNotANumberReadsAsZero) {
   SETTINGS_WriteString(FONTOPT_KEY, "SuppressLogging", "1");
   FontOptions o;
   FONTOPT_Read(&o);
-  EXPECT_EQ(o.MagY, 0);
+  EXPECT_EQ(o.MagY, 1);  // 0 is outside the magnification range
   EXPECT_EQ(o.SuppressLogging, 1);
+}
+
+TEST(FontOptions, MagnificationOutsideOneToFourReadsAsTheDefault) {
+  TempDir dir;
+  FONTOPT_ResetCache();
+  SETTINGS_WriteString(FONTOPT_KEY, "MagX", "2147483647");
+  SETTINGS_WriteString(FONTOPT_KEY, "MagY", "-3");
+  FontOptions o;
+  FONTOPT_Read(&o);
+  EXPECT_EQ(o.MagX, 1);
+  EXPECT_EQ(o.MagY, 1);
+  SETTINGS_WriteString(FONTOPT_KEY, "MagX", "4");
+  SETTINGS_WriteString(FONTOPT_KEY, "MagY", "5");
+  FONTOPT_Read(&o);
+  EXPECT_EQ(o.MagX, 4);
+  EXPECT_EQ(o.MagY, 1);
 }
 
 }  // namespace

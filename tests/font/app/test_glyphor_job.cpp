@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "common/settings/settings_store.h"
 #include "font/app/font_options.h"
@@ -201,6 +202,29 @@ TEST_F(Job, XbfNamedOnTheCommandLineIsLoaded) {
   ProcessResult missing = Run({"none.xbf", "-exit"});
   EXPECT_EQ(missing.ExitCode, 1);
   EXPECT_NE(File("Glyphor.err").find("Could not open file!"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Job, CFileNamedOnTheCommandLineIsReadAndSavedAgain) {
+  ASSERT_EQ(Run({"-createDejaVu Sans,REGULAR,12,EXT,UC16", "-saveasfont.c,C", "-exit"}).ExitCode, 0);
+  ProcessResult r = Run({"font.c", "-saveasback.c,C", "-saveasback.xbf,XBF", "-exit"});
+  ASSERT_EQ(r.ExitCode, 0) << File("Glyphor.err");
+  const std::string first = File("font.c"), second = File("back.c");
+  const size_t end = first.find("*/");
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_EQ(second.substr(0, end), first.substr(0, end));
+  EXPECT_EQ(second.compare(end, 21, "  C-file modified by "), 0);
+  EXPECT_EQ(second.substr(second.find("*/")), first.substr(end));
+  ASSERT_EQ(Run({"-createDejaVu Sans,REGULAR,12,EXT,UC16", "-saveasfont.xbf,XBF", "-exit"}).ExitCode, 0);
+  EXPECT_EQ(File("back.xbf"), File("font.xbf"));
+  std::filesystem::remove(work + "/Glyphor.err");
+  std::ofstream(work + "/bad.c") << "int x;";
+  ProcessResult bad = Run({"bad.c", "-saveasnever.c,C", "-exit"});
+  EXPECT_EQ(bad.ExitCode, 1);
+  EXPECT_NE(File("Glyphor.err").find("No font data found in the given file"), std::string::npos);
 }
 
 }  // namespace

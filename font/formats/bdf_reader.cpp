@@ -1,0 +1,241 @@
+// BDF reader.
+#include "font/formats/bdf_reader.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "common/host/app_host.h"
+#include "font/formats/font_file.h"
+#include "font/model/edit_log.h"
+#include "font/model/font_messages.h"
+
+namespace {
+
+bool is_word_char(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool is_separator(char c) { return c != '\0' && std::strchr(" .,:;[]{}()+-/*^|&=\r\n", c) != nullptr; }
+
+struct Cursor {
+  const char* p;
+  size_t size;
+  size_t pos = 0;
+  bool ok = true;
+
+  char at() const { return pos < size ? p[pos] : '\0'; }
+  bool end() const { return pos >= size; }
+  void blanks() {
+    while (at() == ' ' || at() == '\t') ++pos;
+  }
+  // The word at the start of a line; empty (a failure for the caller) otherwise.
+  std::string word() {
+    blanks();
+    size_t start = pos;
+    while (is_word_char(at()) && pos - start < 255) ++pos;
+    if (pos == start || !(is_separator(at()) || end())) {
+      pos = start;
+      return std::string();
+    }
+    return std::string(p + start, pos - start);
+  }
+  void next_line() {
+    while (!end() && at() != '\r' && at() != '\n') ++pos;
+    // A pair of line-end characters (CR LF, or an empty line after LF) is one line end.
+    if (at() == '\r' || at() == '\n') {
+      ++pos;
+      if (at() == '\r' || at() == '\n') ++pos;
+    }
+  }
+  long number() {
+    if (at() == ',') ++pos;
+    blanks();
+    if (end()) {
+      ok = false;
+      return 0;
+    }
+    bool negative = at() == '-';
+    if (negative) ++pos;
+    if (!(at() >= '0' && at() <= '9')) {
+      ok = false;
+      return 0;
+    }
+    long v = 0;
+    while (at() >= '0' && at() <= '9') {
+      if (v < 100000000) v = v * 10 + (at() - '0');
+      ++pos;
+    }
+    return negative ? -v : v;
+  }
+};
+
+int hex_digit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+struct Glyph {
+  long Code = -1, Advance = 0, Width = 0, Height = 0, XOff = 0, YOff = 0;
+  bool HasCode = false, HasAdvance = false, HasBox = false;
+};
+
+// Reads the BITMAP rows and stores the glyph trimmed to its ink (at least 1 x 1).
+bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
+  std::vector<std::pair<int, int>> ink;
+  long minX = g.Width, maxX = -1, minY = g.Height, maxY = -1;
+  for (long y = 0; y < g.Height; ++y) {
+    c->next_line();
+    c->blanks();
+    if (c->end()) return false;
+    long x = 0;
+    bool any = false;
+    while (!c->end() && c->at() != '\r' && c->at() != '\n' && c->at() != ' ' && c->at() != '\t') {
+      int d = hex_digit(c->at());
+      if (d < 0) return false;
+      for (int bit = 0; bit < 4; ++bit, ++x)
+        if (x < g.Width && (d >> (3 - bit) & 1)) {
+          ink.emplace_back(static_cast<int>(x), static_cast<int>(y));
+          if (x < minX) minX = x;
+          if (x > maxX) maxX = x;
+          if (y < minY) minY = y;
+          if (y > maxY) maxY = y;
+        }
+      ++c->pos;
+      any = true;
+    }
+    if (!any) return false;
+  }
+  if (maxX < 0) minX = maxX = minY = maxY = 0;
+  if (g.Width == 0 || g.Height == 0) {  // nothing to trim: a record without planes
+    minX = minY = 0;
+    maxX = g.Width - 1;
+    maxY = g.Height - 1;
+  }
+  const long w = maxX - minX + 1, h = maxY - minY + 1;
+  const size_t bytes = w > 0 && h > 0 ? static_cast<size_t>((w + 7) / 8) * static_cast<size_t>(h) : 0;
+  if (bytes > *budget) return false;
+  *budget -= bytes;
+  if (g.Code < 0 || g.Code > 0xFFFF) return true;  // read and dropped
+  const unsigned code = static_cast<unsigned>(g.Code);
+  if (!FONT_AllocPlanes(doc, code, static_cast<int>(w), static_cast<int>(h))) return false;
+  FontChar& ch = doc->aChar[code];
+  ch.GlyphHeight = static_cast<int>(h);
+  ch.XPos = static_cast<int>(g.XOff + minX);
+  ch.TopAboveBaseline = static_cast<int>(g.Height + g.YOff - minY);
+  ch.CursorDist = static_cast<int>(g.Advance);
+  ch.StoredBytesPerLine = static_cast<int>((w + 7) / 8);
+  for (const auto& p : ink)
+    FONT_SetPixel(doc, code, static_cast<int>(p.first - minX), static_cast<int>(p.second - minY), 1);
+  ch.Generated = ch.Available = 1;
+  FONT_SetEnabled(doc, code, 1);
+  return true;
+}
+
+bool read_char(Cursor* c, FontDoc* doc, size_t* budget) {
+  if (c->word() != "STARTCHAR") return false;
+  Glyph g;
+  for (;;) {
+    c->next_line();
+    if (c->end()) return false;
+    std::string w = c->word();
+    if (w.empty()) return false;
+    if (w == "BITMAP") break;
+    if (w == "ENCODING") {
+      g.Code = c->number();
+      g.HasCode = true;
+    } else if (w == "DWIDTH") {
+      g.Advance = c->number();
+      g.HasAdvance = true;
+    } else if (w == "BBX") {
+      g.Width = c->number();
+      g.Height = c->number();
+      g.XOff = c->number();
+      g.YOff = c->number();
+      g.HasBox = true;
+    }
+    if (!c->ok) return false;
+  }
+  if (!g.HasCode || !g.HasAdvance || !g.HasBox || g.Width < 0 || g.Height < 0) return false;
+  if (!read_bitmap(c, doc, g, budget)) return false;
+  c->next_line();
+  return c->word() == "ENDCHAR";
+}
+
+}  // namespace
+
+FontDoc* BDF_Parse(const char* data, size_t size, void (*progress)(int percent)) {
+  FontDoc* doc = FONT_CreateEmpty();
+  if (!doc) return nullptr;
+  Cursor c{data, size};
+  bool box = false, ok = false;
+  long boxW = 0, boxH = 0, boxY = 0;
+  // Pixel memory is bounded by the file: each glyph row costs at least two characters.
+  size_t budget = size * 4 + 4096;
+  while (!c.end()) {
+    std::string w = c.word();
+    if (w.empty()) break;
+    if (w == "FONTBOUNDINGBOX") {
+      boxW = c.number();
+      boxH = c.number();
+      c.number();
+      boxY = c.number();
+      if (!c.ok) break;
+      box = true;
+    } else if (w == "CHARS") {
+      if (!box) break;
+      const long count = c.number();
+      if (!c.ok || count < 0) break;
+      doc->Type = FONT_TYPE_EXT;
+      doc->Height = static_cast<int>(boxH);
+      doc->Baseline = static_cast<int>(boxH + boxY);
+      doc->MaxWidth = static_cast<int>(boxW);
+      doc->HasUnicodeMap = 1;
+      doc->Encoding = FONT_ENC_UNICODE;
+      doc->NumBlocks = FONT_NUM_BLOCKS;
+      ok = true;
+      for (long i = 0; i < count && ok; ++i) {
+        if (progress && i % 20 == 0) progress(static_cast<int>(i * 100 / count));
+        c.next_line();
+        ok = read_char(&c, doc, &budget);
+      }
+      if (ok) {
+        c.next_line();
+        ok = c.word() == "ENDFONT";
+      }
+      break;
+    }
+    c.next_line();
+  }
+  if (!ok || boxH < 0 || boxH > 0xFFFF || boxW < 0 || boxW > 0xFFFF) {
+    FONT_Destroy(doc);
+    return nullptr;
+  }
+  FONT_AssignAreas(doc);
+  return doc;
+}
+
+static void show_progress(int percent) {
+  char ac[64];
+  std::snprintf(ac, sizeof(ac), "Reading characters, %i%% done.", percent);
+  HOST_Get()->ShowStatus(ac);
+}
+
+FontDoc* BDF_Read(const char* path) {
+  std::string file;
+  if (FONTFILE_Load(path, &file) != FONTFILE_OK) {
+    FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
+    return nullptr;
+  }
+  HOST_Get()->SetWaitCursor(true);
+  FontDoc* doc = BDF_Parse(file.c_str(), file.size(), show_progress);
+  if (doc) FONT_SetPath(doc, path);
+  HOST_Get()->SetWaitCursor(false);
+  HOST_Get()->ShowStatus("Ready");
+  EDITLOG_Clear();
+  if (!doc) FONTMSG_ReportMsg(FONTMSG_CREATE_FAILED);
+  return doc;
+}
