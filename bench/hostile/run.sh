@@ -31,7 +31,8 @@ measure() {
   shift
   local rc=0
   (cd "$work" && timeout 10 /usr/bin/time -f '%M %e' -o "$work/.time" "$@" >/dev/null 2>&1) || rc=$?
-  read -r kb secs <"$work/.time" || { kb=0; secs=10; }
+  # time writes "Command exited with non-zero status N" before its own line.
+  read -r kb secs < <(tail -n 1 "$work/.time") || { kb=0; secs=10; }
   awk -v w="$what" -v kb="$kb" -v s="$secs" -v rc="$rc" 'BEGIN { printf "| %s | %.1f | %.2f | %d |\n", w, kb / 1024, s, rc }'
 }
 
