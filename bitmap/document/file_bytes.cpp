@@ -1,35 +1,71 @@
 // Whole-file input for the image readers.
 #include "bitmap/document/file_bytes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
 #include <new>
+
+#include "bitmap/document/image.h"
+
+int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize) {
+  *pSize = 0;
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    *pStatus = FILE_BYTES_EOPEN;
+    return -1;
+  }
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
+    close(fd);
+    *pStatus = FILE_BYTES_ENOTREGULAR;
+    return -1;
+  }
+  *pSize = static_cast<uint64_t>(st.st_size);
+  *pStatus = FILE_BYTES_OK;
+  return fd;
+}
 
 int IMAGE_ReadFileBytes(const char* path, size_t maxSize, std::vector<uint8_t>* pData,
                         size_t* pFileSize) {
   *pFileSize = 0;
   pData->clear();
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return FILE_BYTES_EOPEN;
-  struct stat st;
-  if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
-    std::fclose(f);
-    return FILE_BYTES_EOPEN;
-  }
-  const uint64_t size = static_cast<uint64_t>(st.st_size);
-  *pFileSize = static_cast<size_t>(size);
-  if ((maxSize && size > maxSize) || size > SIZE_MAX / 2) {
-    std::fclose(f);
+  if (maxSize == 0) maxSize = static_cast<size_t>(IMAGE_MAX_FILE_BYTES);
+  int status;
+  uint64_t size;
+  const int fd = IMAGE_OpenRegularFile(path, &status, &size);
+  if (fd < 0) return status;
+  *pFileSize = size > SIZE_MAX ? SIZE_MAX : static_cast<size_t>(size);
+  if (size > maxSize) {
+    close(fd);
     return FILE_BYTES_ETOOLONG;
   }
   try {
     pData->assign(static_cast<size_t>(size), 0);
   } catch (const std::bad_alloc&) {
-    std::fclose(f);
+    close(fd);
     return FILE_BYTES_ENOMEM;
   }
-  const size_t got = size ? std::fread(pData->data(), 1, pData->size(), f) : 0;
-  std::fclose(f);
+  // The size is fixed when the file was opened: a file growing meanwhile is cut there.
+  size_t got = 0;
+  while (got < pData->size()) {
+    const ssize_t n = read(fd, pData->data() + got, pData->size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  close(fd);
   return got == pData->size() ? FILE_BYTES_OK : FILE_BYTES_ESHORT;
+}
+
+const char* IMAGE_FileBytesText(int status) {
+  switch (status) {
+    case FILE_BYTES_ETOOLONG: return "File too long";
+    case FILE_BYTES_ESHORT: return "File too short (truncated ?)";
+    case FILE_BYTES_ENOMEM: return "Not enough memory to load the image";
+    case FILE_BYTES_ENOTREGULAR: return "Not a regular file";
+    default: return nullptr;
+  }
 }

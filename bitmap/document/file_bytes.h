@@ -1,5 +1,6 @@
 // Whole-file input for the image readers: every reader holds its file in memory and
-// parses the buffer, so the parsers never touch a file.
+// parses the buffer, so the parsers never touch a file. Only regular files are read
+// (a FIFO, device or folder is refused without blocking), never more than the cap.
 #pragma once
 
 #include <cstddef>
@@ -12,9 +13,19 @@ enum {
   FILE_BYTES_ETOOLONG = 2,  // larger than the caller's limit
   FILE_BYTES_ESHORT = 3,    // fewer bytes arrived than the size promised
   FILE_BYTES_ENOMEM = 4,
+  FILE_BYTES_ENOTREGULAR = 5,  // a FIFO, device, socket or folder
 };
 
-// Reads the whole file into *pData (zero-filled first). maxSize 0 means no limit.
-// *pFileSize receives the size the file reported, also on failure.
+// Opens a file for reading without blocking (FIFOs and devices included) and reports
+// whether it is a regular file. Returns the descriptor or -1 (*pStatus FILE_BYTES_EOPEN
+// or FILE_BYTES_ENOTREGULAR, the descriptor then closed). *pSize gets the file's size.
+int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize);
+
+// Reads the whole file into *pData (zero-filled first). maxSize 0 means
+// IMAGE_MAX_FILE_BYTES. *pFileSize receives the size the file reported, also on failure.
 int IMAGE_ReadFileBytes(const char* path, size_t maxSize, std::vector<uint8_t>* pData,
                         size_t* pFileSize);
+
+// The reader's text for a failed read ("File too long", ...), or null when the failure
+// has none (the file does not open: the loader has said so).
+const char* IMAGE_FileBytesText(int status);

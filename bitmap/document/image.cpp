@@ -15,9 +15,17 @@ int32_t storage_row(const ImageDocument* doc, int32_t y) { return doc->YSize - y
 
 }  // namespace
 
+const char IMAGE_TextTooLarge[] = "Image too large: more than 67108864 pixels";
+
+bool IMAGE_FitsLimits(uint64_t width, uint64_t height, uint64_t extraBytes) {
+  if (width > IMAGE_MAX_PIXELS || height > IMAGE_MAX_PIXELS) return false;
+  const uint64_t pixels = width * height;
+  return pixels <= IMAGE_MAX_PIXELS && extraBytes <= IMAGE_MAX_DECODE_BYTES - 4 * pixels;
+}
+
 ImageDocument* IMAGE_Create(int32_t xSize, int32_t ySize, int32_t numColors) {
   if (xSize <= 0 || ySize <= 0 || numColors < 0 || numColors > 256) return nullptr;
-  if (static_cast<uint64_t>(xSize) * static_cast<uint64_t>(ySize) > IMAGE_MAX_PIXELS) return nullptr;
+  if (!IMAGE_FitsLimits(static_cast<uint64_t>(xSize), static_cast<uint64_t>(ySize), 0)) return nullptr;
   const int32_t bpp = numColors ? 8 : 32;
   const int64_t bytesPerLine = (static_cast<int64_t>(bpp) * xSize + 31) / 32 * 4;
   const uint64_t bitsSize = static_cast<uint64_t>(bytesPerLine) * static_cast<uint64_t>(ySize);

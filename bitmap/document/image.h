@@ -9,9 +9,23 @@
 #include "bitmap/messages/rastrel_messages.h"
 #include "colour/colour_value.h"
 
-// Largest image the document accepts (width x height); larger inputs are refused.
-#define IMAGE_MAX_PIXELS (1u << 28)
+// Largest image the document accepts: 64 megapixels (width x height), 256 MB at 32 bits
+// per pixel. Readers check it before they allocate anything and refuse larger images
+// with IMAGE_TextTooLarge.
+#define IMAGE_MAX_PIXELS (1u << 26)
+// What a reader may allocate for one image besides the file's bytes: the document at
+// four bytes a pixel and what the format needs on top of it (progressive JPEG
+// coefficients) together stay within this.
+#define IMAGE_MAX_DECODE_BYTES (4ull * IMAGE_MAX_PIXELS)
+// Largest file a reader holds in memory: a 64-megapixel 32-bit bitmap and its headers.
+#define IMAGE_MAX_FILE_BYTES (4ull * IMAGE_MAX_PIXELS + (1u << 20))
 #define IMAGE_DIB_HEADER_SIZE 40
+
+extern const char IMAGE_TextTooLarge[];  // "Image too large: more than 67108864 pixels"
+
+// True when a width x height document plus extraBytes of decoder memory stays within
+// IMAGE_MAX_PIXELS and IMAGE_MAX_DECODE_BYTES.
+bool IMAGE_FitsLimits(uint64_t width, uint64_t height, uint64_t extraBytes);
 
 struct ImageDocument {
   int32_t XSize;
@@ -89,8 +103,12 @@ void IMAGE_SetFilterIndex(int index);
 extern ColorTable IMAGE_CustomPalette;
 extern ColorTable IMAGE_BestPalette;
 
-// Undo stack of ten snapshots.
+// Undo stack of ten snapshots, entry 0 the newest, holding together at most
+// UNDO_BUDGET_BYTES of pixels and palettes: a snapshot that would exceed it drops the
+// oldest ones first. A job (command-line mode) never undoes and records none.
 enum { UNDO_DEPTH = 10 };
+#define UNDO_BUDGET_BYTES (512ull << 20)
+void UNDO_SetBudget(uint64_t bytes);  // UNDO_BUDGET_BYTES until set
 void UNDO_Save();
 void UNDO_Undo();
 int UNDO_Count();

@@ -1,11 +1,13 @@
 // Opening an image file: the reader is chosen by the file name's extension, and a
 // document that results becomes current after an undo snapshot of the old one.
 #include <strings.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "bitmap/document/file_bytes.h"
 #include "bitmap/document/image.h"
 #include "bitmap/messages/rastrel_messages.h"
 #include "common/host/app_host.h"
@@ -55,8 +57,11 @@ ImageDocument* IMAGE_LoadFile(const char* path) {
     return nullptr;
   }
   s_loading = true;
-  FILE* f = std::fopen(path, "rb");
-  if (!f) {
+  // Opening never blocks: a FIFO or device is refused below instead of waited for.
+  int status;
+  uint64_t size;
+  const int fd = IMAGE_OpenRegularFile(path, &status, &size);
+  if (status == FILE_BYTES_EOPEN) {
     IMAGE_Message(errno == ENOENT ? MSG_FILE_NOT_FOUND : MSG_INVALID_FILE_HANDLE);
     s_loading = false;
     return nullptr;
@@ -64,14 +69,16 @@ ImageDocument* IMAGE_LoadFile(const char* path) {
   IMAGE_SetFileName(path);
   const char* base = std::strrchr(path, '/');
   if (!std::strchr(base ? base + 1 : path, '.')) {
-    std::fclose(f);
+    if (fd >= 0) close(fd);
     s_loading = false;
     return nullptr;
   }
   int filterIndex = IMAGE_GetFilterIndex();
   int type = IMAGE_TypeFromName(path, &filterIndex);
   ImageDocument* doc = nullptr;
-  if (type < 0 || !s_apReader[type]) {
+  if (fd < 0) {
+    IMAGE_Warning(IMAGE_FileBytesText(status));
+  } else if (type < 0 || !s_apReader[type]) {
     IMAGE_Warning("Unsupported file type");
   } else {
     IMAGE_SetFilterIndex(filterIndex);
@@ -82,7 +89,7 @@ ImageDocument* IMAGE_LoadFile(const char* path) {
     IMAGE_SetCurrent(doc);
     HOST_Get()->Redraw();
   }
-  std::fclose(f);
+  if (fd >= 0) close(fd);
   s_loading = false;
   if (!doc) IMAGE_Message(MSG_ERROR_OPENING_FILE);
   return doc;

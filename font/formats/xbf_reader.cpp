@@ -2,8 +2,14 @@
 // total pixel memory a file can make the reader allocate is capped.
 #include "font/formats/xbf_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "common/host/app_host.h"
@@ -235,15 +241,32 @@ int XBF_Parse(const uint8_t* data, size_t size, int type, FontDoc** result) {
 
 bool XBF_LoadFile(const char* path, std::vector<uint8_t>* data) {
   data->clear();
-  FILE* f = std::fopen(path, "rb");
-  if (!f) {
+  // Regular files only, opened without blocking on a FIFO, and never past the cap.
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  struct stat st;
+  bool ok = fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
+            static_cast<uint64_t>(st.st_size) <= XBF_MAX_FILE_BYTES;
+  if (ok) {
+    try {
+      data->resize(static_cast<size_t>(st.st_size));
+    } catch (const std::bad_alloc&) {
+      ok = false;
+    }
+  }
+  size_t got = 0;
+  while (ok && got < data->size()) {
+    const ssize_t n = read(fd, data->data() + got, data->size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  if (fd >= 0) close(fd);
+  if (!ok) {
+    data->clear();
     FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
     return false;
   }
-  uint8_t buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0) data->insert(data->end(), buf, buf + n);
-  std::fclose(f);
+  data->resize(got);
   return true;
 }
 

@@ -32,7 +32,10 @@ struct XbfReadOptions {
   int StoredType = 0;           // GetTypeXBF: preselected when the user must choose
 };
 
-// Reads a whole file; false after "Could not open file!".
+// Largest file the reader loads: far beyond a font of all 65536 characters.
+#define XBF_MAX_FILE_BYTES (64ull << 20)
+// Reads a whole regular file of at most XBF_MAX_FILE_BYTES; false after "Could not open
+// file!" (also for a FIFO, a device or a larger file).
 bool XBF_LoadFile(const char* path, std::vector<uint8_t>* data);
 // The type offered to the user when detection gives no answer.
 int XBF_PreselectedType(const XbfReadOptions& options);

@@ -50,7 +50,6 @@ const char kTextJpeg[] =
 const char kTextBitCount[] = "Error in BITMAPINFOHEADER: biBitCount should be 0, 1, 4, 8, 16, 24 or 32";
 const char kTextBadSize[] =
     "Error in BITMAPINFOHEADER: image width and height must be positive (biWidth, biHeight)";
-const char kTextTooLarge[] = "Image too large: more than 268435456 pixels";
 const char kTextNoMemory[] = "Not enough memory to load the image";
 const char kTextBadIndex[] = "Illegal bitmap: pixel data uses colours beyond the palette";
 const char kText4Unknown[] = "4 BPP bitmap - Unknown compression format (should be BI_RGB or BI_RLE4)";
@@ -280,8 +279,8 @@ int IMAGE_ParseDIB(const uint8_t* pInfo, size_t size, const uint8_t* pBits, size
     return IMAGE_DIB_EFORMAT;
   }
   const int32_t height = info.Height < 0 ? -info.Height : info.Height;
-  if (static_cast<uint64_t>(info.Width) * static_cast<uint64_t>(height) > IMAGE_MAX_PIXELS) {
-    *ppText = kTextTooLarge;
+  if (!IMAGE_FitsLimits(static_cast<uint64_t>(info.Width), static_cast<uint64_t>(height), 0)) {
+    *ppText = IMAGE_TextTooLarge;
     return IMAGE_DIB_ETOOLARGE;
   }
 

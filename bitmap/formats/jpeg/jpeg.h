@@ -19,10 +19,14 @@ enum {
   JPEG_EFORMAT = 2,       // a structural error in the markers or segments
   JPEG_EUNSUPPORTED = 3,  // a frame type, sampling layout or colour model the decoder refuses
   JPEG_ETRUNCATED = 4,    // the data ended before the image did
-  JPEG_ENOMEM = 5,        // no memory, or the image exceeds the document's pixel limit
+  JPEG_ENOMEM = 5,        // no memory
+  JPEG_ETOOLARGE = 6,     // the document and the coefficients it needs exceed IMAGE_FitsLimits
+  JPEG_ETOOMANYSCANS = 7, // more than JPEG_MAX_SCANS scans
 };
 
-enum { JPEG_CHUNK_SIZE = 4096 };
+// A progressive image has about ten scans; more than this many is refused (every scan
+// walks the whole image).
+enum { JPEG_CHUNK_SIZE = 4096, JPEG_MAX_SCANS = 500 };
 
 // Decodes the stream the callback delivers. On success *ppDoc receives the document;
 // on failure it is null. No messages.

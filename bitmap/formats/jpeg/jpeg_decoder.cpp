@@ -104,7 +104,16 @@ int allocate_output(JpegDecoder* d) {
   return JPEG_OK;
 }
 
+// Bytes of the whole-image coefficients: 64 16-bit values per block of every component.
+uint64_t coefficient_bytes(const JpegDecoder* d) {
+  uint64_t total = 0;
+  for (int i = 0; i < d->NumComponents; ++i)
+    total += static_cast<uint64_t>(d->Comp[i].BlocksWide) * d->Comp[i].BlocksHigh * 128;
+  return total;
+}
+
 int allocate_coefficients(JpegDecoder* d) {
+  if (!IMAGE_FitsLimits(d->Width, d->Height, coefficient_bytes(d))) return JPEG_ETOOLARGE;
   for (int i = 0; i < d->NumComponents; ++i) {
     JpegComponent& c = d->Comp[i];
     if (c.pCoefs) continue;
@@ -210,6 +219,13 @@ void decode_buffered_block(JpegDecoder* d, JpegComponent* c, int16_t* coefs) {
   }
 }
 
+// The scan's data has ended (a marker or the end of the input) and every real bit is
+// used: without restart markers nothing more can arrive, so the remaining blocks keep
+// their coefficients instead of being decoded from zero bits.
+inline bool scan_data_used_up(const JpegDecoder* d) {
+  return d->MarkerHit && d->NumBits <= d->PadBits && !d->RestartInterval && !d->EobRun;
+}
+
 // A scan into the whole-image coefficients: one component walks its own blocks, several
 // components walk MCUs.
 int decode_buffered_scan(JpegDecoder* d) {
@@ -217,6 +233,7 @@ int decode_buffered_scan(JpegDecoder* d) {
     JpegComponent& c = d->Comp[d->ScanComp[0]];
     for (uint32_t by = 0; by < c.UsedHigh; ++by) {
       for (uint32_t bx = 0; bx < c.UsedWide; ++bx) {
+        if (scan_data_used_up(d)) return d->Error;
         before_mcu(d);
         decode_buffered_block(d, &c, c.pCoefs + (static_cast<size_t>(by) * c.BlocksWide + bx) * 64);
       }
@@ -226,6 +243,7 @@ int decode_buffered_scan(JpegDecoder* d) {
   }
   for (uint32_t row = 0; row < d->McusY; ++row) {
     for (uint32_t mx = 0; mx < d->McusX; ++mx) {
+      if (scan_data_used_up(d)) return d->Error;
       before_mcu(d);
       for (int s = 0; s < d->ScanCount; ++s) {
         JpegComponent& c = d->Comp[d->ScanComp[s]];
@@ -281,6 +299,7 @@ int decode_pass(JpegDecoder* d) {
     if (status) return status;
     if (m != 0xDA) continue;
 
+    if (++d->NumScans > JPEG_MAX_SCANS) return JPEG_ETOOMANYSCANS;
     status = check_scan_tables(d);
     if (!status && d->Progressive) status = check_progressive_scan(d);
     if (status) return status;
@@ -319,6 +338,9 @@ int JPEG_Decode(JPEG_DataFunc pfData, void* pContext, ImageDocument** ppDoc) {
   d->AdobeTransform = -1;
   int status = read_header(d);
   if (!status) status = set_mode(d);
+  // The limit covers the coefficients a progressive image keeps besides the document.
+  if (!status && !IMAGE_FitsLimits(d->Width, d->Height, d->Progressive ? coefficient_bytes(d) : 0))
+    status = JPEG_ETOOLARGE;
   if (!status) {
     d->pDoc = IMAGE_Create(static_cast<int32_t>(d->Width), static_cast<int32_t>(d->Height), 0);
     if (!d->pDoc) status = JPEG_ENOMEM;

@@ -88,6 +88,7 @@ void jpeg_reset_bits(JpegDecoder* d) {
   d->Bits = 0;
   d->NumBits = 0;
   d->MarkerHit = 0;
+  d->PadBits = 0;
 }
 
 // Byte by byte through stuffed bytes and markers. A marker stops the input: it is pushed
@@ -124,6 +125,7 @@ static __attribute__((noinline)) void fill_bits_bytewise(JpegDecoder* d) {
     }
     d->Bits |= static_cast<uint64_t>(b) << (56 - d->NumBits);
     d->NumBits += 8;
+    if (d->MarkerHit) d->PadBits += 8;
   }
 }
 

@@ -59,6 +59,7 @@ struct JpegDecoder {
   uint64_t Bits;
   int NumBits;
   int MarkerHit;          // a marker was met inside entropy-coded data: zero bits follow
+  int PadBits;            // zero bits added since then; Bits holds real data while NumBits > PadBits
   int Error;              // sticky failure raised inside entropy decoding
 
   // Frame.
@@ -81,6 +82,7 @@ struct JpegDecoder {
   JpegHuffTable Huff[8];
 
   // Scan.
+  int NumScans;           // scans met so far
   int ScanCount;
   int ScanComp[JPEG_MAX_COMPONENTS];
   int Ss, Se, Ah, Al;

@@ -10,10 +10,15 @@ ImageDocument* IMAGE_ReadJPEG(const char* path) {
   const int status = IMAGE_ReadFileBytes(path, 0, &data, &fileSize);
   if (status == FILE_BYTES_EOPEN || fileSize == 0) return nullptr;
   if (status != FILE_BYTES_OK) {
-    IMAGE_Warning("Could not read file!");
+    IMAGE_Warning(status == FILE_BYTES_ESHORT ? "Could not read file!" : IMAGE_FileBytesText(status));
     return nullptr;
   }
   ImageDocument* doc = nullptr;
-  JPEG_DecodeMemory(data.data(), data.size(), &doc);
+  switch (JPEG_DecodeMemory(data.data(), data.size(), &doc)) {
+    case JPEG_ETOOLARGE: IMAGE_Warning(IMAGE_TextTooLarge); break;
+    case JPEG_ENOMEM: IMAGE_Warning("Not enough memory to load the image"); break;
+    case JPEG_ETOOMANYSCANS: IMAGE_Warning("Too many scans in progressive JPEG"); break;
+    default: break;
+  }
   return doc;
 }

@@ -51,28 +51,30 @@ int PNG_Decode(const uint8_t* pData, size_t size, ImageDocument** ppDoc, char* e
   if (!png) return PNG_READ_ELIBPNG;
   png_infop info = png_create_info_struct(png);
   // Everything the error path frees lives outside the jump buffer's frame.
-  png_bytepp volatile rows = nullptr;
   ImageDocument* volatile doc = nullptr;
-  volatile png_uint_32 numRows = 0;
+  volatile int status = PNG_READ_ELIBPNG;
   if (!info || setjmp(png_jmpbuf(png))) {
-    if (rows) {
-      for (png_uint_32 y = 0; y < numRows; ++y) std::free(rows[y]);
-      std::free(rows);
-    }
     IMAGE_Free(doc);
     png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
-    return PNG_READ_ELIBPNG;
+    return status;
   }
+  png_set_user_limits(png, IMAGE_MAX_PIXELS, IMAGE_MAX_PIXELS);
+  png_set_chunk_cache_max(png, PNG_MAX_CACHED_CHUNKS);
+  png_set_chunk_malloc_max(png, PNG_MAX_CHUNK_BYTES);
   png_set_read_fn(png, &in, on_read);
   png_set_sig_bytes(png, 8);
   png_read_info(png, info);
   png_uint_32 width, height;
   int bitDepth, colorType;
   png_get_IHDR(png, info, &width, &height, &bitDepth, &colorType, nullptr, nullptr, nullptr);
+  if (!IMAGE_FitsLimits(width, height, 0)) {
+    status = PNG_READ_ETOOLARGE;
+    png_error(png, "Image too large");
+  }
 
   const bool hasTRNS = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
-  int hasAlpha = (colorType & PNG_COLOR_MASK_ALPHA) ||
-                 (colorType != PNG_COLOR_TYPE_GRAY_ALPHA && colorType != PNG_COLOR_TYPE_RGB_ALPHA && hasTRNS);
+  const int hasAlpha = (colorType & PNG_COLOR_MASK_ALPHA) ||
+                       (colorType != PNG_COLOR_TYPE_GRAY_ALPHA && colorType != PNG_COLOR_TYPE_RGB_ALPHA && hasTRNS);
 
   if (bitDepth == 16) png_set_strip_16(png);
   if (colorType == PNG_COLOR_TYPE_PALETTE) png_set_expand(png);
@@ -84,42 +86,24 @@ int PNG_Decode(const uint8_t* pData, size_t size, ImageDocument** ppDoc, char* e
     png_set_background(png, background, PNG_BACKGROUND_GAMMA_FILE, 1, 1.0);
   double fileGamma;
   if (png_get_gAMA(png, info, &fileGamma)) png_set_gamma(png, 2.2, fileGamma);
-  png_set_interlace_handling(png);
+  // The document's pixel layout: red, green, blue, transparency (255 - alpha, 0 opaque).
+  if (hasAlpha)
+    png_set_invert_alpha(png);
+  else
+    png_set_filler(png, 0, PNG_FILLER_AFTER);
+  const int passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
   png_get_IHDR(png, info, &width, &height, &bitDepth, &colorType, nullptr, nullptr, nullptr);
-  const size_t rowBytes = png_get_rowbytes(png, info);
-  const int channels = png_get_channels(png, info);
-  if (channels != 3 && channels != 4) png_error(png, "Unexpected channel count");
-  if (static_cast<uint64_t>(width) * height > IMAGE_MAX_PIXELS) png_error(png, "Out of memory");
+  if (bitDepth != 8 || png_get_rowbytes(png, info) != 4 * static_cast<size_t>(width))
+    png_error(png, "Unexpected channel count");
 
   doc = IMAGE_Create(static_cast<int32_t>(width), static_cast<int32_t>(height), 0);
-  rows = static_cast<png_bytepp>(std::calloc(height, sizeof(png_bytep)));
-  if (!doc || !rows) png_error(png, "Out of memory");
-  for (png_uint_32 y = 0; y < height; ++y) {
-    rows[y] = static_cast<png_bytep>(std::malloc(rowBytes));
-    numRows = y + 1;
-    if (!rows[y]) png_error(png, "Out of memory");
-  }
-  png_read_image(png, rows);
+  if (!doc) png_error(png, "Out of memory");
+  // Each pass adds its pixels to the rows the earlier passes filled.
+  for (int pass = 0; pass < passes; ++pass)
+    for (png_uint_32 y = 0; y < height; ++y) png_read_row(png, IMAGE_GetRow(doc, static_cast<int32_t>(y)), nullptr);
   png_read_end(png, nullptr);
-
-  for (png_uint_32 y = 0; y < height; ++y) {
-    const png_bytep src = rows[y];
-    uint8_t* dst = IMAGE_GetRow(doc, static_cast<int32_t>(y));
-    for (png_uint_32 x = 0; x < width; ++x, dst += 4) {
-      const png_bytep s = src + static_cast<size_t>(x) * channels;
-      dst[0] = s[0];
-      dst[1] = s[1];
-      dst[2] = s[2];
-      if (channels == 4) {
-        dst[3] = static_cast<uint8_t>(255 - s[3]);
-        if (s[3]) hasAlpha = 1;
-      }
-    }
-  }
   if (hasAlpha) doc->HasAlpha = 1;
-  for (png_uint_32 y = 0; y < numRows; ++y) std::free(rows[y]);
-  std::free(rows);
   png_destroy_read_struct(&png, &info, nullptr);
   *ppDoc = doc;
   return PNG_READ_OK;
@@ -131,12 +115,15 @@ ImageDocument* IMAGE_ReadPNG(const char* path) {
   const int status = IMAGE_ReadFileBytes(path, 0, &data, &fileSize);
   if (status == FILE_BYTES_EOPEN || fileSize < 14) return nullptr;
   if (status != FILE_BYTES_OK) {
-    IMAGE_Warning("Could not read file!");
+    IMAGE_Warning(status == FILE_BYTES_ESHORT ? "Could not read file!" : IMAGE_FileBytesText(status));
     return nullptr;
   }
   ImageDocument* doc = nullptr;
   char errText[256];
-  if (PNG_Decode(data.data(), data.size(), &doc, errText, sizeof(errText)) == PNG_READ_ELIBPNG) {
+  const int decoded = PNG_Decode(data.data(), data.size(), &doc, errText, sizeof(errText));
+  if (decoded == PNG_READ_ETOOLARGE) {
+    IMAGE_Warning(IMAGE_TextTooLarge);
+  } else if (decoded == PNG_READ_ELIBPNG) {
     char text[300];
     std::snprintf(text, sizeof(text), "libpng error: %s\n", errText);
     IMAGE_Warning(text);

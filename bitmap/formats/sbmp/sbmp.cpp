@@ -18,6 +18,7 @@ int SBMP_Parse(const uint8_t* pData, size_t size, ImageDocument** ppDoc) {
   if (size - 8 < 3 * static_cast<size_t>(numColors)) return SBMP_ESHORT_PALETTE;
   // The document holds at most 256 palette entries; a larger table cannot be represented.
   if (numColors > 256) return SBMP_ECREATE;
+  if (!IMAGE_FitsLimits(static_cast<uint64_t>(width), static_cast<uint64_t>(height), 0)) return SBMP_ETOOLARGE;
   ImageDocument* doc = IMAGE_Create(width, height, static_cast<int32_t>(numColors));
   if (!doc) return SBMP_ECREATE;
   const uint8_t* p = pData + 8;
@@ -60,6 +61,7 @@ const char* SBMP_StatusText(int status) {
     case SBMP_EHEADER: return "Illegal file header !";
     case SBMP_ESHORT_PALETTE: return "File too short (Incomplete or missing color table)";
     case SBMP_ETRUNCATED: return "File too short (Missing data)";
+    case SBMP_ETOOLARGE: return IMAGE_TextTooLarge;
     default: return nullptr;
   }
 }

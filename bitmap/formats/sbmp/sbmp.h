@@ -12,8 +12,9 @@ enum {
   SBMP_ESHORT_HEADER = 1,   // fewer than 8 bytes
   SBMP_EHEADER = 2,         // not "SB"
   SBMP_ESHORT_PALETTE = 3,  // the colour table is cut off
-  SBMP_ECREATE = 4,         // no document of that size (zero or too large, or no memory)
+  SBMP_ECREATE = 4,         // no document of that size (zero, or no memory)
   SBMP_ETRUNCATED = 5,      // runs end early; the document is still returned
+  SBMP_ETOOLARGE = 6,       // beyond the document's limits (IMAGE_FitsLimits)
 };
 
 #define SBMP_MAX_FILE_SIZE 8000000u

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "bitmap/document/image.h"
+#include "common/cmdline/cmdline.h"
 #include "support/recording_host.h"
 
 namespace {
@@ -127,10 +128,59 @@ struct Undo : ::testing::Test {
   }
   void TearDown() override {
     UNDO_Clear();
+    UNDO_SetBudget(UNDO_BUDGET_BYTES);
+    CMDLINE_SetJobMode(0);
     IMAGE_SetCurrent(nullptr);
     HOST_Set(nullptr);
   }
 };
+
+TEST_F(Undo, AJobRecordsNoSnapshots) {
+  IMAGE_SetCurrent(IMAGE_Create(4, 4, 0));
+  CMDLINE_SetJobMode(1);
+  UNDO_Save();
+  UNDO_Save();
+  EXPECT_EQ(UNDO_Count(), 0);
+  CMDLINE_SetJobMode(0);
+  UNDO_Save();
+  EXPECT_EQ(UNDO_Count(), 1);
+}
+
+TEST_F(Undo, TheBudgetDropsTheOldestSnapshotsFirst) {
+  // 16 x 16 true-colour pixels: 1024 bytes of pixels and the 40-byte header.
+  const uint64_t snapshot = 16 * 16 * 4 + IMAGE_DIB_HEADER_SIZE;
+  UNDO_SetBudget(3 * snapshot);
+  IMAGE_SetCurrent(IMAGE_Create(16, 16, 0));
+  for (uint32_t i = 1; i <= 5; ++i) {
+    UNDO_Save();
+    IMAGE_SetIndex(IMAGE_GetCurrent(), 0, 0, i);
+  }
+  ASSERT_EQ(UNDO_Count(), 3);
+  for (uint32_t i = 4; i >= 2; --i) {
+    UNDO_Undo();
+    EXPECT_EQ(IMAGE_GetIndex(IMAGE_GetCurrent(), 0, 0), i);
+  }
+  EXPECT_EQ(UNDO_Count(), 0);
+
+  // A document larger than the whole budget is not kept, and the stack stays as it was.
+  UNDO_Save();
+  IMAGE_SetCurrent(IMAGE_Create(64, 64, 0));
+  UNDO_Save();
+  EXPECT_EQ(UNDO_Count(), 1);
+  UNDO_Undo();
+  EXPECT_EQ(IMAGE_GetCurrent()->XSize, 16);
+}
+
+TEST(ImageLimits, SizeAndDecoderMemoryAreCheckedTogether) {
+  EXPECT_TRUE(IMAGE_FitsLimits(8192, 8192, 0));
+  EXPECT_FALSE(IMAGE_FitsLimits(8192, 8193, 0));
+  EXPECT_TRUE(IMAGE_FitsLimits(IMAGE_MAX_PIXELS, 1, 0));
+  EXPECT_FALSE(IMAGE_FitsLimits(1ull << 32, 1ull << 32, 0));  // the product wraps to 0
+  EXPECT_TRUE(IMAGE_FitsLimits(4096, 4096, IMAGE_MAX_DECODE_BYTES - 4096ull * 4096 * 4));
+  EXPECT_FALSE(IMAGE_FitsLimits(4096, 4096, IMAGE_MAX_DECODE_BYTES - 4096ull * 4096 * 4 + 1));
+  EXPECT_EQ(IMAGE_Create(8192, 8193, 0), nullptr);
+  EXPECT_EQ(IMAGE_Create(IMAGE_MAX_PIXELS + 1, 1, 256), nullptr);
+}
 
 TEST_F(Undo, TenStatesComeBackAndTheEleventhIsLost) {
   IMAGE_SetCurrent(IMAGE_Create(1, 1, 0));

@@ -1,8 +1,13 @@
 // Opening files: reader choice by extension and the messages of a failed open.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 
+#include "bitmap/document/file_bytes.h"
 #include "bitmap/document/image.h"
 #include "common/cmdline/cmdline.h"
 #include "support/rastrel_messages.h"
@@ -105,6 +110,36 @@ TEST_F(Load, UnopenableFileIsAnInvalidHandle) {
   std::string path = Touch("plain.bmp") + "/inner.bmp";
   EXPECT_EQ(IMAGE_LoadFile(path.c_str()), nullptr);
   EXPECT_EQ(Texts(), (std::vector<std::string>{"Invalid file handle."}));
+}
+
+TEST_F(Load, OnlyRegularFilesReachTheReaders) {
+  IMAGE_SetReader(IMAGE_TYPE_BMP, fake_reader);
+  const std::string fifo = dir / "pipe.bmp";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.bmp");
+  std::filesystem::create_directory(dir / "folder.bmp");
+  for (const char* name : {"pipe.bmp", "zero.bmp", "folder.bmp"}) {
+    host.Warnings.clear();
+    EXPECT_EQ(IMAGE_LoadFile((dir / name).c_str()), nullptr) << name;
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"Not a regular file", "Error opening file."})) << name;
+  }
+  EXPECT_EQ(g_reads, 0);
+}
+
+TEST_F(Load, WholeFileReadsStopAtTheirCap) {
+  std::vector<uint8_t> data;
+  size_t size;
+  const std::string path = Touch("ten.bin");
+  std::filesystem::resize_file(path, 10);
+  EXPECT_EQ(IMAGE_ReadFileBytes(path.c_str(), 9, &data, &size), FILE_BYTES_ETOOLONG);
+  EXPECT_EQ(size, 10u);
+  EXPECT_TRUE(data.empty());
+  EXPECT_EQ(IMAGE_ReadFileBytes(path.c_str(), 10, &data, &size), FILE_BYTES_OK);
+  EXPECT_EQ(data.size(), 10u);
+  // Without a cap of its own a reader gets the common one; a sparse file costs nothing.
+  std::filesystem::resize_file(path, IMAGE_MAX_FILE_BYTES + 1);
+  EXPECT_EQ(IMAGE_ReadFileBytes(path.c_str(), 0, &data, &size), FILE_BYTES_ETOOLONG);
+  EXPECT_EQ(IMAGE_ReadFileBytes("/dev/zero", 0, &data, &size), FILE_BYTES_ENOTREGULAR);
 }
 
 }  // namespace

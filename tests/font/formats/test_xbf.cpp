@@ -2,6 +2,10 @@
 // hand-worked cases and damaged files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "font/formats/font_save.h"
@@ -239,6 +243,23 @@ TEST(Xbf, DamagedFilesGiveNoDocumentAndTheMessage) {
   EXPECT_EQ(XBF_Read((dir / "missing.xbf").c_str(), XbfReadOptions{}), nullptr);
   ASSERT_EQ(scope.Host.Warnings.size(), 1u);
   EXPECT_EQ(scope.Host.Warnings[0].Text, "Could not open file!");
+}
+
+TEST(XbfRead, OnlyRegularFilesWithinTheCapAreLoaded) {
+  fonttest::HostScope scope;
+  TempDir dir;
+  ASSERT_EQ(mkfifo((dir / "pipe.xbf").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.xbf");
+  std::ofstream(dir / "big.xbf").close();
+  std::filesystem::resize_file(dir / "big.xbf", XBF_MAX_FILE_BYTES + 1);
+  for (const char* name : {"pipe.xbf", "zero.xbf", "big.xbf"}) {
+    std::vector<uint8_t> data;
+    scope.Host.Warnings.clear();
+    EXPECT_FALSE(XBF_LoadFile((dir / name).c_str(), &data)) << name;
+    EXPECT_TRUE(data.empty()) << name;
+    ASSERT_EQ(scope.Host.Warnings.size(), 1u) << name;
+    EXPECT_EQ(scope.Host.Warnings[0].Text, "Could not open file!") << name;
+  }
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(BmpReader, MalformedFilesAreRefusedWithTheirWarning) {
       {"bmp_magic_not_bm.bmp", "Illegal file header !"},
       {"bmp_width_negative.bmp", badSize},
       {"bmp_height_zero.bmp", badSize},
-      {"bmp_too_many_pixels.bmp", "Image too large: more than 268435456 pixels"},
+      {"bmp_too_many_pixels.bmp", "Image too large: more than 67108864 pixels"},
       {"bmp_bitcount_2.bmp", "Error in BITMAPINFOHEADER: biBitCount should be 0, 1, 4, 8, 16, 24 or 32"},
       {"bmp_bitcount_0_embedded_jpeg.bmp",
        "BITMAPINFOHEADER: biBitCount = 0 (JPEG format) not supported. Please convert image !"},

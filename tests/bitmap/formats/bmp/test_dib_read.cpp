@@ -263,8 +263,8 @@ TEST(DibRead, MalformedHeadersAreRefusedWithTheirTexts) {
   const Case cases[] = {
       {40, 0, 1, 24, IMAGE_DIB_EFORMAT, badSize},
       {40, 5, INT32_MIN, 24, IMAGE_DIB_EFORMAT, badSize},
-      {40, (1 << 28) + 1, 1, 24, IMAGE_DIB_ETOOLARGE, "Image too large: more than 268435456 pixels"},
-      {40, 1 << 14, -((1 << 14) + 1), 8, IMAGE_DIB_ETOOLARGE, "Image too large: more than 268435456 pixels"},
+      {40, (1 << 28) + 1, 1, 24, IMAGE_DIB_ETOOLARGE, "Image too large: more than 67108864 pixels"},
+      {40, 1 << 14, -((1 << 14) + 1), 8, IMAGE_DIB_ETOOLARGE, "Image too large: more than 67108864 pixels"},
       {12, 0, 1, 8, IMAGE_DIB_EFORMAT, badSize},
       {0, 1, 1, 24, IMAGE_DIB_EFORMAT, "Error in BITMAPINFOHEADER: unsupported header size (biSize)"},
   };

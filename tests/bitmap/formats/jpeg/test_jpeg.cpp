@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include "bitmap/formats/jpeg/jpeg.h"
 #include "bitmap/formats/jpeg/jpeg_internal.h"
 #include "bitmap/formats/reader_test_util.h"
+#include "hostile/hostile_files.h"
 
 namespace {
 
@@ -332,4 +334,36 @@ TEST(Jpeg, ShortCodesWithLargeMagnitudesMatchDjpeg) {
   f.push_back(0xFF);
   f.push_back(0xD9);
   expect_same_as_djpeg(WriteTemp("short-codes.jpg", f));
+}
+
+TEST(Jpeg, ScansEndWithTheirDataAndTheirNumberIsBounded) {
+  // Empty scans end at once instead of decoding the whole image from zero bits: five
+  // hundred of them over 16 megapixels stay far below a second.
+  ImageDocument* doc = nullptr;
+  const std::vector<uint8_t> most = HOSTILE_EmptyScansJpeg(4096, 4096, JPEG_MAX_SCANS);
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(JPEG_DecodeMemory(most.data(), most.size(), &doc), JPEG_OK);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  // No coefficient arrived: every sample is mid grey.
+  EXPECT_EQ(IMAGE_GetColor(doc, 0, 0), COLOR_Make(128, 128, 128));
+  EXPECT_EQ(IMAGE_GetColor(doc, 4095, 4095), COLOR_Make(128, 128, 128));
+  IMAGE_Free(doc);
+
+  const std::vector<uint8_t> more = HOSTILE_EmptyScansJpeg(16, 16, JPEG_MAX_SCANS + 1);
+  EXPECT_EQ(JPEG_DecodeMemory(more.data(), more.size(), &doc), JPEG_ETOOMANYSCANS);
+  EXPECT_EQ(doc, nullptr);
+}
+
+TEST(Jpeg, ProgressiveCoefficientsCountAgainstTheLimit) {
+  // 8192 x 8192 fits the document, but not with 6 bytes of coefficients per pixel.
+  for (const HostileFile& h : HOSTILE_ImageFiles()) {
+    if (h.Name != "progressive.jpg") continue;
+    ImageDocument* doc = nullptr;
+    EXPECT_EQ(JPEG_DecodeMemory(h.Bytes.data(), h.Bytes.size(), &doc), JPEG_ETOOLARGE);
+    EXPECT_EQ(doc, nullptr);
+  }
+  const std::vector<uint8_t> grey = HOSTILE_EmptyScansJpeg(8192, 8192, 1);
+  ImageDocument* doc = nullptr;
+  // Grey: 4 + 2 bytes a pixel of 64 megapixels is more than the budget too.
+  EXPECT_EQ(JPEG_DecodeMemory(grey.data(), grey.size(), &doc), JPEG_ETOOLARGE);
 }

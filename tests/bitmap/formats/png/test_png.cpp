@@ -9,6 +9,7 @@
 
 #include "bitmap/formats/png/png_reader.h"
 #include "bitmap/formats/reader_test_util.h"
+#include "hostile/hostile_files.h"
 
 namespace {
 
@@ -218,4 +219,20 @@ TEST(Png, ReaderWarnings) {
   EXPECT_EQ(doc->XSize, 32);
   EXPECT_EQ(doc->HasAlpha, 0);
   IMAGE_Free(doc);
+}
+
+TEST(Png, ImagesBeyondTheLimitAreRefusedBeforeDecoding) {
+  ScopedHost host;
+  int checked = 0;
+  for (const HostileFile& h : HOSTILE_ImageFiles()) {
+    if (h.Name != "zeros.png") continue;
+    int status;
+    std::string err;
+    EXPECT_EQ(decode(h.Bytes, &status, &err), nullptr);
+    EXPECT_EQ(status, PNG_READ_ETOOLARGE);
+    EXPECT_EQ(IMAGE_ReadPNG(WriteTemp("zeros.png", h.Bytes).c_str()), nullptr);
+    EXPECT_EQ(host.Host.Warnings, (std::vector<std::string>{"Image too large: more than 67108864 pixels"}));
+    ++checked;
+  }
+  EXPECT_EQ(checked, 1);
 }

@@ -80,6 +80,10 @@ TEST(Sbmp, RefusedHeaders) {
   auto z = header(0, 5, 0);
   EXPECT_EQ(SBMP_Parse(z.data(), z.size(), &doc), SBMP_ECREATE);
   EXPECT_EQ(doc, nullptr);
+  auto big = header(65535, 65535, 0);  // four gigapixels claimed in eight bytes
+  EXPECT_EQ(SBMP_Parse(big.data(), big.size(), &doc), SBMP_ETOOLARGE);
+  EXPECT_EQ(doc, nullptr);
+  EXPECT_STREQ(SBMP_StatusText(SBMP_ETOOLARGE), "Image too large: more than 67108864 pixels");
 }
 
 TEST(Sbmp, ReaderReportsTheWarnings) {
