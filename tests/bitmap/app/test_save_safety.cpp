@@ -14,23 +14,11 @@
 #include <fstream>
 
 #include "bitmap/output/stream_test_reader.h"
-#include "support/run_process.h"
-#include "support/temp_dir.h"
+#include "rastrel_job_fixture.h"
 
 namespace {
 
-struct SaveSafety : ::testing::Test {
-  TempDir dir;
-  std::string work;
-  void SetUp() override {
-    work = dir / "work";
-    std::filesystem::create_directories(work);
-    std::filesystem::copy_file(SAMPLES_DIR "/logo.bmp", work + "/logo.bmp");
-  }
-  ProcessResult Run(const std::vector<std::string>& args) {
-    return run_process(RASTREL_BINARY, args, work, dir / "config");
-  }
-  std::string File(const std::string& name) const { return read_whole_file(work + "/" + name); }
+struct SaveSafety : RastrelJob {
   void Write(const std::string& name, const std::string& text) const {
     std::ofstream(work + "/" + name, std::ios::binary) << text;
   }
