@@ -9,11 +9,13 @@
 
 #include "bitmap/app/commands.h"
 #include "bitmap/app/rastrel_host.h"
+#include "bitmap/app/save_path.h"
 #include "bitmap/messages/rastrel_messages.h"
 #include "bitmap/reduce/colour_reduce.h"
 #include "bitmap/output/palette_file.h"
 #include "common/host/app_host.h"
 #include "common/cmdline/cmdline.h"
+#include "common/output/output_file.h"
 
 std::string RASTREL_SavePaletteName;
 
@@ -70,12 +72,17 @@ void RASTREL_SavePalette(unsigned) {
   request.pDefaultExt = "GUIPal";
   if (!RASTREL_Host()->AskSavePalette(&request)) return;
   const std::string& path = request.Chosen;
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) {
-    CMDLINE_Report(MSG_INVALID_FILE_HANDLE);
+  // The palette goes through a temporary file: a failed write leaves the old file alone.
+  OutputFile out;
+  if (!OUTFILE_Open(&out, path.c_str())) {
+    RASTREL_ReportOpenFailure(path.c_str(), out.Error);
     return;
   }
-  const int failed = PALETTE_Write(doc, f);
+  if (PALETTE_Write(doc, out.pStream) != 0) {
+    OUTFILE_Abort(&out);
+    CMDLINE_ReportText("Error writing file.");
+    return;
+  }
   // A short write is not success: say so rather than leave a truncated file unnoticed.
-  if ((std::fclose(f) != 0 || failed)) CMDLINE_ReportText("Error writing file.");
+  if (!OUTFILE_Commit(&out)) CMDLINE_ReportText("Error writing file.");
 }

@@ -7,7 +7,9 @@
 
 void RASTREL_SaveAs(unsigned id);
 
-// Writes the current document to `path` as file type 1 (C bitmap) or 2 (BMP); returns 1
-// on success. A paletted document saved in a direct-colour format is written from a
-// true-colour copy; the document and the undo stack are not touched.
+// Writes the current document to `path` as file type 1 (C bitmap), 2 (BMP), 3 (binary
+// stream), 4 (GIF) or 5 (PNG, the save dialog's operation); returns 1 on success. The
+// file is replaced only by a complete save. A paletted document saved in a direct-colour
+// format is written from a true-colour copy; GIF and PNG replace the document by their
+// conversion after an undo step, and that document stays current when the write fails.
 int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request);

@@ -3,7 +3,11 @@
 
 #include <strings.h>
 
+#include <cerrno>
 #include <string>
+
+#include "bitmap/messages/rastrel_messages.h"
+#include "common/cmdline/cmdline.h"
 
 namespace {
 
@@ -51,4 +55,12 @@ std::string RASTREL_CompletePath(const char* name, const char* imagePath, const 
   if (out.Base.empty()) out.Base = image.Base;
   if (out.Ext.empty() || out.Ext == ".") out.Ext = std::string(".") + defaultExt;
   return out.Dir + out.Base + out.Ext;
+}
+
+void RASTREL_ReportOpenFailure(const char* path, int error) {
+  if (error == EISDIR) {
+    CMDLINE_ReportText((std::string("Cannot save: ") + path + " is a folder").c_str());
+    return;
+  }
+  CMDLINE_Report(MSG_INVALID_FILE_HANDLE);
 }

@@ -85,7 +85,7 @@ int CBITMAP_Save(FILE* file, const ImageDocument* doc, const SaveRequest* reques
   OUT_Init(out.get(), file);
   CTEXT_Init(w.get(), out.get());
 
-  char countText[32];
+  char countText[64];  // holds the longest count text whole
   if (f->pNumColorsText)
     std::snprintf(countText, sizeof(countText), "%s", f->pNumColorsText);
   else

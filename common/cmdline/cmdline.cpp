@@ -359,6 +359,10 @@ int32_t CMDLINE_GetHexValue() {
     ++i;
   }
   if (prefix && s.size() >= i + 2 && s[i] == '0' && s[i + 1] == 'x') i += 2;
+  if (i == s.size()) {  // a sign or prefix without digits ("-", "0x")
+    reader_error(CMDLINE_ERR_NOT_HEX);
+    return -1;
+  }
   uint32_t v = 0;
   for (; i < s.size(); ++i) {
     int d = hex_digit(s[i]);
@@ -391,6 +395,10 @@ int32_t CMDLINE_GetDecValue() {
   if (s[0] == '-') {
     negative = true;
     i = 1;
+  }
+  if (i == s.size() || s[i] < '0' || s[i] > '9') {  // a sign without digits ("-", "-%")
+    reader_error(CMDLINE_ERR_NOT_DEC);
+    return -1;
   }
   int64_t v = 0;
   for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) v = v * 10 + (s[i] - '0');

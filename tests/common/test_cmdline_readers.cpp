@@ -68,6 +68,13 @@ TEST_F(Readers, HexErrorsReportTheirMessages) {
   EXPECT_EQ(CMDLINE_GetHexValue(), 0);
   EXPECT_TRUE(CMDLINE_ReadFailed());
   EXPECT_EQ(LastWarning(), "m3");
+  // A sign alone ("-transparency-") is no value.
+  for (const char* text : {"-", "-,5"}) {
+    CMDLINE_SetArgText(text);
+    EXPECT_EQ(CMDLINE_GetHexValue(), -1) << text;
+    EXPECT_TRUE(CMDLINE_ReadFailed()) << text;
+    EXPECT_EQ(LastWarning(), "m3") << text;
+  }
   // The flag is cleared by the next successful read.
   CMDLINE_SetArgText("a");
   EXPECT_EQ(CMDLINE_GetHexValue(), 10);
@@ -86,6 +93,13 @@ TEST_F(Readers, DecimalPercentAndErrors) {
   CMDLINE_SetArgText("");
   EXPECT_EQ(CMDLINE_GetDecValue(), 0);
   EXPECT_EQ(LastWarning(), "m24");
+
+  for (const char* text : {"-", "-%", "-,3"}) {
+    CMDLINE_SetArgText(text);
+    EXPECT_EQ(CMDLINE_GetDecValue(), -1) << text;
+    EXPECT_TRUE(CMDLINE_ReadFailed()) << text;
+    EXPECT_EQ(LastWarning(), "m23") << text;
+  }
 
   CMDLINE_SetArgText("-42,7");
   EXPECT_EQ(CMDLINE_GetDecValue(), -42);

@@ -4,25 +4,11 @@
 
 #include <filesystem>
 
-#include "support/run_process.h"
-#include "support/temp_dir.h"
+#include "rastrel_job_fixture.h"
 
 namespace {
 
-struct Job : ::testing::Test {
-  TempDir dir;
-  std::string work;
-  void SetUp() override {
-    work = dir / "work";
-    std::filesystem::create_directories(work);
-    std::filesystem::copy_file(SAMPLES_DIR "/logo.bmp", work + "/logo.bmp");
-  }
-  ProcessResult Run(const std::vector<std::string>& args) {
-    return run_process(RASTREL_BINARY, args, work, dir / "config");
-  }
-  std::string File(const std::string& name) const { return read_whole_file(work + "/" + name); }
-  bool Exists(const std::string& name) const { return std::filesystem::exists(work + "/" + name); }
-};
+using Job = RastrelJob;
 
 TEST_F(Job, HelpGoesToStandardOutputInTableOrder) {
   ProcessResult r = Run({"-help", "-exit"});

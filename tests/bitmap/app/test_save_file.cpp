@@ -96,7 +96,40 @@ TEST_F(SaveFile, AWriterThatFailsInsideIsReported) {
   EXPECT_EQ(RASTREL_SaveFile(path.c_str(), 1, &request), 0);
   ASSERT_EQ(Host.Warnings.size(), 1u);
   EXPECT_EQ(Host.Warnings[0].Text, "Not enough memory to save the file.");
-  EXPECT_TRUE(std::filesystem::exists(path));  // begun, then reported as incomplete
+  EXPECT_FALSE(std::filesystem::exists(path));  // begun in a temporary file, then discarded
+}
+
+// Saving as GIF replaces the document by its best-palette conversion after an undo
+// step: Undo brings the true-colour original back.
+TEST_F(SaveFile, GifSaveConvertsAfterAnUndoStep) {
+  ImageDocument* photo = IMAGE_Create(20, 10, 0);
+  for (int32_t y = 0; y < 10; ++y)
+    for (int32_t x = 0; x < 20; ++x) IMAGE_SetIndex(photo, x, y, static_cast<uint32_t>(x * 0x0A0B0C + y * 0x100));
+  IMAGE_SetCurrent(photo);
+  const std::string path = Dir / "photo.gif";
+  const SaveRequest request = {0, 0, 4};
+  ASSERT_EQ(RASTREL_SaveFile(path.c_str(), 4, &request), 1);
+  EXPECT_EQ(read_whole_file(path).substr(0, 6), "GIF89a");
+  EXPECT_GT(IMAGE_GetCurrent()->NumColors, 0);
+  ASSERT_EQ(UNDO_Count(), 1);
+  UNDO_Undo();
+  const ImageDocument* back = IMAGE_GetCurrent();
+  ASSERT_EQ(back->NumColors, 0);
+  EXPECT_EQ(IMAGE_GetIndex(back, 19, 9), static_cast<uint32_t>(19 * 0x0A0B0C + 9 * 0x100));
+}
+
+// A transparent palette image keeps its transparent colour at index 0.
+TEST_F(SaveFile, GifSaveKeepsTheTransparentColour) {
+  ImageDocument* doc = Paletted();
+  IMAGE_SetTransIndex(doc, 2);  // 0x00FF00 becomes entry 0
+  IMAGE_SetCurrent(doc);
+  const std::string path = Dir / "t.gif";
+  const SaveRequest request = {0, 0, 4};
+  ASSERT_EQ(RASTREL_SaveFile(path.c_str(), 4, &request), 1);
+  const ImageDocument* saved = IMAGE_GetCurrent();
+  EXPECT_TRUE(saved->HasTrans);
+  EXPECT_EQ(IMAGE_GetPalColor(saved, 0) & 0xFFFFFFu, 0x00FF00u);
+  EXPECT_NE(read_whole_file(path).find(std::string("\x21\xF9\x04\x01", 4)), std::string::npos);
 }
 
 }  // namespace

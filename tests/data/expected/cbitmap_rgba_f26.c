@@ -14,7 +14,7 @@
 *                                                                    *
 * Source file: cbitmap_rgba_f26                                      *
 * Dimensions:  4 * 2                                                 *
-* NumColors:   32768 colors + 8 bit alpha chan                       *
+* NumColors:   32768 colors + 8 bit alpha channel                    *
 *                                                                    *
 **********************************************************************
 */
