@@ -20,7 +20,7 @@ done
 cmake -S "$ROOT" -B "$BUILD" -DBUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$BUILD" --target rastrel bench_core
 BENCH_CORE=$(realpath "$BUILD/bench/bench_core")
-RASTREL=$(realpath "$BUILD/bitmap/app/rastrel")
+RASTREL=$(realpath "$BUILD/bitmap/gui/rastrel")
 cd "$WORK"
 
 echo "== Best palette job (rastrel) vs ImageMagick, median of 5"

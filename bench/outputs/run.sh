@@ -13,7 +13,7 @@ rastrel=${RASTREL:-}
 if [ -z "$rastrel" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=ON >/dev/null
   cmake --build "$build" --target rastrel >/dev/null
-  rastrel="$build/bitmap/app/rastrel"
+  rastrel="$build/bitmap/gui/rastrel"
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -156,8 +156,10 @@ int RASTREL_SaveFile(const char* path, int fileType, const SaveRequest* request)
 }
 
 void RASTREL_SaveAs(unsigned) {
-  // The interactive form needs the save and format dialogs of the main window.
-  if (!CMDLINE_IsJobMode()) return;
+  if (!CMDLINE_IsJobMode()) {
+    RASTREL_SaveInteractive();
+    return;
+  }
   const ImageDocument* doc = IMAGE_GetCurrent();
   if (!doc) {
     CMDLINE_Report(MSG_NO_IMAGE_TO_SAVE);

@@ -6,6 +6,8 @@
 #include "bitmap/output/c_bitmap_writer.h"
 
 void RASTREL_SaveAs(unsigned id);
+// Menu form: the save dialog, the format dialog for C files and streams, then the save.
+void RASTREL_SaveInteractive();
 
 // Writes the current document to `path` as file type 1 (C bitmap), 2 (BMP), 3 (binary
 // stream), 4 (GIF) or 5 (PNG, the save dialog's operation); returns 1 on success. The

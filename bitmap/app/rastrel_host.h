@@ -62,6 +62,10 @@ struct RastrelHost : AppHost {
     (void)kind;
     return AskSaveFileName(request);
   }
+  // Clipboard: a packed DIB (header, palette, bits) offered as image/bmp and as an image.
+  virtual bool PutClipboardDib(const std::vector<uint8_t>& dib) { (void)dib; return false; }
+  // The clipboard's image as a packed DIB (image/bmp first, then any image); empty when none.
+  virtual std::vector<uint8_t> GetClipboardDib() { return {}; }
 };
 
 // The installed host when it is a RastrelHost, else the headless rastrel host (which

@@ -16,6 +16,7 @@ COMPONENTS = [
     ("common/settings", "common", 1),
     ("common/output", "common", 2),
     ("common/cmdline", "common", 2),
+    ("common/gui", "common", 3),
     ("colour", "colour", 3),
     ("bitmap/messages", "bitmap", 4),
     ("bitmap/document", "bitmap", 5),

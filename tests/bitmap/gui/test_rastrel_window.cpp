@@ -1,0 +1,266 @@
+// The bitmap converter's main window offscreen: painting at several zooms and in each
+// transparency mode, title, accelerators, menu states and status help, clipboard round
+// trip, drops, options Cancel and the help window.
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+#include "bitmap/app/command_ids.h"
+#include "bitmap/app/commands.h"
+#include "bitmap/app/image_readers.h"
+#include "bitmap/app/options.h"
+#include "bitmap/app/rastrel_app.h"
+#include "bitmap/document/image.h"
+#include "bitmap/gui/image_view.h"
+#include "bitmap/gui/main_window.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// Message boxes are recorded instead of shown: a modal box would stop the test.
+struct TestWindow : RastrelWindow {
+  QStringList Warnings;
+  void ShowWarning(const char* caption, const char* text) override {
+    Warnings << QString("%1: %2").arg(caption ? caption : "", text);
+  }
+  bool AskYesNo(const char*, const char*) override { return true; }
+};
+
+QRgb rgb_of(ColorValue c) { return qRgb(COLOR_Red(c), COLOR_Green(c), COLOR_Blue(c)); }
+
+}  // namespace
+
+class RastrelWindowTest : public QObject {
+  Q_OBJECT
+  TempDir m_dir;
+  TestWindow* m_pWindow = nullptr;
+  QString m_sample = SAMPLE_BMP;
+
+  QImage grabView() { return m_pWindow->View()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+  // Every image pixel of the shown document fills zoom/10 widget pixels from the image's corner.
+  void checkImagePixels(int zoom) {
+    RASTREL_SetZoom(zoom);
+    m_pWindow->Redraw();
+    const ImageDocument* doc = IMAGE_GetCurrent();
+    const QRect r = m_pWindow->View()->ImageRect();
+    QCOMPARE(r.width(), doc->XSize * zoom / 10);
+    const QImage shot = grabView();
+    shot.save(QString("window-zoom%1.png").arg(zoom));  // kept beside the test as an artefact
+    // Each shown pixel is the colour of an image pixel in the span it covers (one pixel
+    // when enlarging, the pixels a reduction merges).
+    for (int dy = 0; dy < r.height(); dy += 3)
+      for (int dx = 0; dx < r.width(); dx += 5) {
+        QStringList allowed;
+        for (int y = dy * 10 / zoom; y <= std::min(doc->YSize - 1, ((dy + 1) * 10 - 1) / zoom); ++y)
+          for (int x = dx * 10 / zoom; x <= std::min(doc->XSize - 1, ((dx + 1) * 10 - 1) / zoom); ++x)
+            allowed << QColor(rgb_of(IMAGE_GetColor(doc, x, y))).name();
+        const QString shown = QColor(shot.pixel(r.x() + dx, r.y() + dy)).name();
+        if (!allowed.contains(shown)) qDebug() << zoom << dx << dy << shown << allowed;
+        QVERIFY(allowed.contains(shown));
+      }
+    // The frame lies 2 pixels outside the image; the pixel between stays background.
+    const QRgb frame = shot.pixel(r.x() - 2, r.y() + 1);
+    QCOMPARE(QColor(frame).name(), m_pWindow->View()->palette().color(QPalette::WindowText).name());
+    QCOMPARE(QColor(shot.pixel(r.x() - 1, r.y() + 1)).name(), m_pWindow->View()->palette().color(QPalette::Base).name());
+  }
+
+  // A drag entering the window, then the drop.
+  void drag(QMimeData* mime) {
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_pWindow, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_pWindow, &drop);
+  }
+
+ private slots:
+  void initTestCase() {
+    m_pWindow = new TestWindow;
+    HOST_Set(m_pWindow);
+    const char* argv[] = {"rastrel", nullptr};
+    RASTREL_Run(1, argv);  // no file: the window is shown empty
+    QVERIFY(m_pWindow->isVisible());
+    QCOMPARE(m_pWindow->windowTitle(), QString("Zentile-BitmapConvert V5.46 - No file"));
+  }
+
+  void emptyWindowGreysImageCommands() {
+    m_pWindow->UpdateMenuStates();
+    QVERIFY(!m_pWindow->Action(ID_FILE_SAVEAS)->isEnabled());
+    QVERIFY(!m_pWindow->Action(1502)->isEnabled());
+    QVERIFY(m_pWindow->Action(ID_FILE_OPEN)->isEnabled());
+    emit qobject_cast<QMenu*>(m_pWindow->Action(ID_FILE_OPEN)->parent())->aboutToHide();
+    QVERIFY(m_pWindow->Action(ID_FILE_SAVEAS)->isEnabled());  // accelerators stay live
+    QVERIFY(grabView().width() > 0);
+  }
+
+  void openPaintsTheImageAtEachZoom() {
+    QVERIFY(RASTREL_OpenFile(m_sample.toUtf8().constData()));
+    m_pWindow->Redraw();
+    QCOMPARE(m_pWindow->windowTitle(), "Zentile-BitmapConvert V5.46 - " + m_sample);
+    QCOMPARE(RASTREL_GetZoom(), 20);
+    for (int zoom : {20, 10, 40, 30, 5}) checkImagePixels(zoom);
+    RASTREL_SetZoom(20);
+  }
+
+  void acceleratorsZoom() {
+    m_pWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pWindow));
+    QTest::keyClick(m_pWindow, Qt::Key_Plus);
+    QCOMPARE(RASTREL_GetZoom(), 21);
+    QTest::keyClick(m_pWindow, Qt::Key_Down);
+    QTest::keyClick(m_pWindow, Qt::Key_Minus);
+    QCOMPARE(RASTREL_GetZoom(), 19);
+    QTest::keyClick(m_pWindow, Qt::Key_Up);
+    QCOMPARE(RASTREL_GetZoom(), 20);
+  }
+
+  void menuHoverShowsHelpInTheStatusBar() {
+    QAction* open = m_pWindow->Action(ID_FILE_OPEN);
+    auto* menu = qobject_cast<QMenu*>(open->parent());
+    QVERIFY(menu);
+    emit menu->hovered(open);
+    QCOMPARE(m_pWindow->Status()->Text(), QString("Open an existing image."));
+    emit menu->aboutToHide();
+    QCOMPARE(m_pWindow->Status()->Text(), QString("Ready"));
+    const int updates = m_pWindow->Status()->Updates();
+    m_pWindow->ShowStatus("Ready");
+    QCOMPARE(m_pWindow->Status()->Updates(), updates);  // same text: not sent again
+  }
+
+  void alphaIsShownInEachTransparencyMode() {
+    ImageDocument* doc = IMAGE_Create(12, 6, 0);
+    doc->HasAlpha = 1;
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 12; ++x) IMAGE_SetIndex(doc, x, y, COLOR_Make(0, 0, 0, x < 6 ? 255 : 0));
+    UNDO_Save();
+    IMAGE_SetCurrent(doc);
+    RASTREL_SetZoom(10);
+    const RastrelOptions saved = RASTREL_Options;
+    RASTREL_Options.ViewOption = 0;
+    m_pWindow->Redraw();
+    const QRect r = m_pWindow->View()->ImageRect();
+    QImage a = grabView();
+    const int phase = m_pWindow->View()->Phase();
+    const QRgb light = qRgb(0xCC, 0xCC, 0xCC), dark = qRgb(0x80, 0x80, 0x80);
+    QCOMPARE(a.pixel(r.x(), r.y()), phase ? dark : light);
+    QCOMPARE(a.pixel(r.x() + 3, r.y()), phase ? light : dark);
+    QCOMPARE(a.pixel(r.x() + 8, r.y()), qRgb(0, 0, 0));  // opaque pixels stay
+    m_pWindow->View()->FlipPhase();
+    QImage b = grabView();
+    QCOMPARE(b.pixel(r.x(), r.y()), phase ? light : dark);
+    // The view timer flips the phase twice a second in the alternating mode only.
+    const int before = m_pWindow->View()->Phase();
+    QTRY_VERIFY_WITH_TIMEOUT(m_pWindow->View()->Phase() != before, 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(m_pWindow->View()->Phase() == before, 1500);
+    RASTREL_Options.ViewOption = 2;
+    RASTREL_Options.BkColor = 0x0000FF;  // red
+    m_pWindow->Redraw();
+    QCOMPARE(grabView().pixel(r.x() + 4, r.y() + 4), qRgb(255, 0, 0));
+    RASTREL_Options = saved;
+    UNDO_Undo();
+    m_pWindow->Redraw();
+  }
+
+  void clipboardRoundTrip() {
+    const ImageDocument* doc = IMAGE_GetCurrent();
+    QVERIFY(doc);
+    const ColorValue corner = IMAGE_GetColor(doc, 0, 0);
+    const int w = doc->XSize, h = doc->YSize;
+    m_pWindow->Command(ID_EDIT_COPY);
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    QVERIFY(mime->hasFormat("image/bmp"));
+    QVERIFY(mime->hasImage());
+    const QByteArray bmp = mime->data("image/bmp");
+    QCOMPARE(bmp.left(2), QByteArray("BM"));
+    const QImage image = qvariant_cast<QImage>(mime->imageData());
+    QCOMPARE(image.size(), QSize(w, h));
+    QCOMPARE(image.pixel(0, 0) & 0xFFFFFF, rgb_of(corner) & 0xFFFFFF);
+    m_pWindow->Command(ID_IMAGE_ROTATE_90CW);
+    QCOMPARE(IMAGE_GetCurrent()->XSize, h);
+    m_pWindow->Command(ID_EDIT_PASTE);
+    QCOMPARE(IMAGE_GetCurrent()->XSize, w);
+    QCOMPARE(IMAGE_GetColor(IMAGE_GetCurrent(), 0, 0), corner);
+    QCOMPARE(m_pWindow->Status()->Text(), QString("Image pasted"));
+    m_pWindow->Command(ID_EDIT_UNDO);
+    QCOMPARE(IMAGE_GetCurrent()->XSize, h);
+
+    // An image put by another program (no image/bmp) is pasted as well.
+    QImage other(5, 3, QImage::Format_RGB32);
+    other.fill(qRgb(1, 2, 3));
+    QApplication::clipboard()->setImage(other);
+    m_pWindow->Command(ID_EDIT_PASTE);
+    QCOMPARE(IMAGE_GetCurrent()->XSize, 5);
+    QCOMPARE(IMAGE_GetColor(IMAGE_GetCurrent(), 4, 2) & 0xFFFFFF, COLOR_Make(1, 2, 3));
+  }
+
+  void damagedOrMissingClipboardGivesAMessage() {
+    m_pWindow->Warnings.clear();
+    auto* mime = new QMimeData;
+    QByteArray junk("BM");
+    junk.append(QByteArray(14 + 40, '\xFF'));
+    mime->setData("image/bmp", junk);
+    QApplication::clipboard()->setMimeData(mime);
+    const ImageDocument* before = IMAGE_GetCurrent();
+    m_pWindow->Command(ID_EDIT_PASTE);
+    QCOMPARE(IMAGE_GetCurrent(), before);
+    QCOMPARE(m_pWindow->Warnings.size(), 1);
+    QApplication::clipboard()->clear();
+    RASTREL_Execute(ID_EDIT_PASTE, 0);
+    QCOMPARE(m_pWindow->Warnings.size(), 2);
+    QVERIFY(m_pWindow->Warnings.last().contains("Can not retrieve DIB data from Clipboard."));
+  }
+
+  void dropOpensTheFirstFileAndRefusesFolders() {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(m_sample), QUrl::fromLocalFile("/nonexistent.bmp")});
+    drag(&mime);
+    QCOMPARE(QString(IMAGE_GetFileName()), m_sample);
+    m_pWindow->Warnings.clear();
+    QMimeData folder;
+    folder.setUrls({QUrl::fromLocalFile(QString::fromStdString(m_dir.Path.string()))});
+    drag(&folder);
+    QCOMPARE(m_pWindow->Warnings.size(), 1);
+    QCOMPARE(QString(IMAGE_GetFileName()), m_sample);
+  }
+
+  void optionsCancelRestoresTheView() {
+    RASTREL_Options.ViewOption = 0;
+    uint32_t seenDuring = 99;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      QCOMPARE(dialog->windowTitle(), QString("Options"));
+      for (auto* r : dialog->findChildren<QRadioButton*>())
+        if (r->text() == "&Colored background") r->click();
+      seenDuring = RASTREL_Options.ViewOption;
+      for (auto* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == "Cancel") b->click();
+    });
+    m_pWindow->Command(ID_OPTIONS);
+    QCOMPARE(seenDuring, 2u);
+    QCOMPARE(RASTREL_Options.ViewOption, 0u);
+  }
+
+  void helpWindowShowsTheListing() {
+    m_pWindow->Command(ID_HELP_CMDLINE);
+    QVERIFY(m_pWindow->HelpWindow());
+    QVERIFY(m_pWindow->HelpWindow()->isVisible());
+    m_pWindow->HelpWindow()->close();
+  }
+
+  void cleanupTestCase() {
+    HOST_Set(nullptr);
+    delete m_pWindow;
+  }
+};
+
+QTEST_MAIN(RastrelWindowTest)
+#include "test_rastrel_window.moc"
