@@ -24,15 +24,6 @@ RecentFileList RASTREL_RecentFiles;
 static int s_zoom = 20;
 static bool s_destroyed;
 
-bool RASTREL_IsUnattendedJob(int argc, const char* const* argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (!CMDLINE_IsCommandArg(argv[i], RASTREL_aCommand)) continue;
-    const CmdlineCommand* e = CMDLINE_Find(argv[i] + 1, RASTREL_aCommand);
-    if (e && e->Id == ID_FILE_EXIT) return true;
-  }
-  return false;
-}
-
 int RASTREL_Run(int argc, const char* const* argv) {
   OPTIONS_Load(&RASTREL_Options);
   RECENT_Init(&RASTREL_RecentFiles, RASTREL_acRecentKey, RASTREL_RECENT_MAX,

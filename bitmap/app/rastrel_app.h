@@ -14,8 +14,6 @@ extern const char RASTREL_acRecentKey[];
 extern RecentFileList RASTREL_RecentFiles;
 enum { RASTREL_RECENT_MAX = 8 };
 
-// True when the command line holds the exit command: the job runs unattended.
-bool RASTREL_IsUnattendedJob(int argc, const char* const* argv);
 
 // Loads options and recent files, configures the job engine, runs the command line
 // and returns the process exit code.

@@ -72,15 +72,6 @@ const char* GLYPHOR_FullTitle() {
   return title.c_str();
 }
 
-bool GLYPHOR_IsUnattendedJob(int argc, const char* const* argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (!CMDLINE_IsCommandArg(argv[i], GLYPHOR_aCommand)) continue;
-    const CmdlineCommand* e = CMDLINE_Find(argv[i] + 1, GLYPHOR_aCommand);
-    if (e && e->Id == GLYPHOR_ID_EXIT) return true;
-  }
-  return false;
-}
-
 bool GLYPHOR_Start(int argc, const char* const* argv) {
   FontOptions options;
   FONTOPT_Read(&options);

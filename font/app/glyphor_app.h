@@ -2,8 +2,6 @@
 // tick that runs the queued exit command.
 #pragma once
 
-// True when the command line holds the exit command: an unattended job.
-bool GLYPHOR_IsUnattendedJob(int argc, const char* const* argv);
 // Start-up and command line: options, tables, job engine, commands and the font file
 // named. Returns false when the processing ended early (the help listing was shown
 // unless in no-message mode).
