@@ -5,52 +5,18 @@
 #include <fstream>
 #include <string>
 
-#include "common/cmdline/cmdline.h"
 #include "font/app/command_ids.h"
-#include "font/app/commands.h"
 #include "font/app/edit_operations.h"
-#include "font/app/font_options.h"
-#include "font/app/glyphor_app.h"
 #include "font/model/current_font.h"
 #include "font/model/edit_log.h"
 #include "font/model/font_messages.h"
 #include "font/model/pixel_value.h"
 #include "font/support/font_test_util.h"
-#include "font/support/glyphor_recording_host.h"
-#include "support/engine_configs.h"
-#include "support/temp_dir.h"
+#include "font/support/command_fixture.h"
 
 namespace {
 
-struct EditCommands : ::testing::Test {
-  TempDir dir;
-  fonttest::GlyphorRecordingHost host;
-  void SetUp() override {
-    FONTOPT_ResetCache();
-    GLYPHOR_SetHost(&host);
-    FONTMSG_Reset();
-    EDITLOG_Clear();
-    CmdlineConfig config = testsupport::ConsoleEngineConfig();
-    config.ExitId = GLYPHOR_ID_EXIT;
-    config.pfExecute = GLYPHOR_DeliverQueued;
-    CMDLINE_Init(config);
-    GLYPHOR_ResetCommandState();
-  }
-  void TearDown() override {
-    FONT_SetCurrent(nullptr);
-    CMDLINE_Reset();
-    EDITLOG_Clear();
-    GLYPHOR_SetHost(nullptr);
-  }
-  void Job(unsigned id, const std::string& args) {
-    CMDLINE_SetArgText(args.c_str());
-    GLYPHOR_Execute(id, 0);
-  }
-  std::vector<std::string> WarningTexts() const {
-    std::vector<std::string> v;
-    for (const auto& w : host.Warnings) v.push_back(w.Text);
-    return v;
-  }
+struct EditCommands : fonttest::CommandTest {
   // Standard font of height 4: 0x20..0x7F of width 2, 'A' with ink at (1, 1); current 'A'.
   static FontDoc* Font() {
     FontDoc* doc = fonttest::make_manual(FONT_TYPE_STD, 4);

@@ -16,43 +16,14 @@
 #include "font/model/edit_log.h"
 #include "font/model/font_messages.h"
 #include "font/support/font_test_util.h"
+#include "font/support/command_fixture.h"
 #include "font/support/glyphor_recording_host.h"
 #include "support/temp_dir.h"
 #include "support/engine_configs.h"
 
 namespace {
 
-struct Commands : ::testing::Test {
-  TempDir dir;
-  fonttest::GlyphorRecordingHost host;
-  void SetUp() override {
-    FONTOPT_ResetCache();
-    GLYPHOR_SetHost(&host);
-    FONTMSG_Reset();
-    EDITLOG_Clear();
-    CmdlineConfig config = testsupport::ConsoleEngineConfig();
-    config.pCaption = "Glyphor test";
-    config.ExitId = GLYPHOR_ID_EXIT;
-    config.pfExecute = GLYPHOR_DeliverQueued;
-    CMDLINE_Init(config);
-    GLYPHOR_ResetCommandState();
-  }
-  void TearDown() override {
-    FONT_SetCurrent(nullptr);
-    CMDLINE_Reset();
-    EDITLOG_Clear();
-    GLYPHOR_SetHost(nullptr);
-  }
-  // A job command with its argument text, as the engine runs it while reading the line.
-  void Job(unsigned id, const char* args) {
-    CMDLINE_SetArgText(args);
-    GLYPHOR_Execute(id, 0);
-  }
-  std::vector<std::string> WarningTexts() const {
-    std::vector<std::string> v;
-    for (const auto& w : host.Warnings) v.push_back(w.Text);
-    return v;
-  }
+struct Commands : fonttest::CommandTest {
   // Standard font of height 4 with 'A' to 'C' and 0x20..0x7F available.
   static FontDoc* Font() {
     FontDoc* doc = fonttest::make_manual(FONT_TYPE_STD, 4);
