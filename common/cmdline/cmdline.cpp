@@ -433,6 +433,10 @@ int CMDLINE_GetString(char* buffer, int capacity) {
 
 int CMDLINE_ReadFailed() { return s_engine.ReadFailed ? 1 : 0; }
 
+void CMDLINE_RefuseValue(CmdlineError error) {
+  if (error >= 0 && error < CMDLINE_NUM_ERRORS) reader_error(error);
+}
+
 void CMDLINE_Report(int messageNumber) {
   if (console_style())
     report_console(message_text(messageNumber));

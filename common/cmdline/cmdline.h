@@ -114,6 +114,9 @@ int32_t CMDLINE_GetHexValue();
 int32_t CMDLINE_GetDecValue();
 int CMDLINE_GetString(char* buffer, int capacity);  // returns the number of characters read
 int CMDLINE_ReadFailed();
+// Refuses a value a reader returned that its caller cannot use (for example a
+// hexadecimal code beyond 32 bits): reports the reader's message and sets read failed.
+void CMDLINE_RefuseValue(CmdlineError error);
 // Sets the argument text the readers consume (the engine does this before each command).
 void CMDLINE_SetArgText(const char* text);
 

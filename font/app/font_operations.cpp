@@ -87,7 +87,7 @@ bool FONTOP_SaveAs(const FontSaveRequest& r) {
 bool FONTOP_EnableRange(const FontRangeRequest& r) {
   FontDoc* doc = FONTOP_RequireFont();
   if (!doc) return false;
-  // Both range errors end the command.
+  // Every range error ends the command; a negative code is a range error too.
   if (r.First > r.Last) {
     FONTMSG_ReportMsg(FONTMSG_ENABLE_FIRST_GT_LAST);
     return false;
@@ -96,17 +96,19 @@ bool FONTOP_EnableRange(const FontRangeRequest& r) {
     FONTMSG_ReportMsg(FONTMSG_ENABLE_LAST_TOO_BIG);
     return false;
   }
+  if (r.First < 0) {
+    FONTMSG_ReportMsg(FONTMSG_ENABLE_FIRST_NEGATIVE);
+    return false;
+  }
   if (r.State != 0 && r.State != 1) {
     FONTMSG_ReportMsg(FONTMSG_ILLEGAL_STATE);
     return false;
   }
-  const int32_t first = r.First < 0 ? 0 : r.First;  // a negative first code stands for the start
-  if (r.Last < 0) return false;
-  FONT_EnableRange(doc, static_cast<unsigned>(first), static_cast<unsigned>(r.Last), r.State);
+  FONT_EnableRange(doc, static_cast<unsigned>(r.First), static_cast<unsigned>(r.Last), r.State);
   char acLine[80];
   std::snprintf(acLine, sizeof(acLine),
                 r.State ? "* Range enabled:        %04X - %04X" : "* Range disabled:       %04X - %04X",
-                static_cast<unsigned>(first), static_cast<unsigned>(r.Last));
+                static_cast<unsigned>(r.First), static_cast<unsigned>(r.Last));
   EDITLOG_AddLine(acLine);
   GLYPHOR_Host()->Redraw();
   return true;
@@ -151,9 +153,7 @@ static bool job_not_built(const char* keyword) {
   return false;
 }
 
-bool FONTOP_Edit(const FontEditRequest&) { return job_not_built("edit"); }
 bool FONTOP_Merge(const FontFileRequest&) { return job_not_built("merge"); }
-bool FONTOP_ReadPattern(const FontFileRequest&) { return job_not_built("readpattern"); }
 
 bool FONTOP_MenuNotBuilt(unsigned) {
   if (!FONTOP_RequireFont()) return false;

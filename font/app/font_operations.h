@@ -10,7 +10,8 @@ FontDoc* FONTOP_RequireFont();
 
 bool FONTOP_Create(const FontCreateRequest& request);
 bool FONTOP_SaveAs(const FontSaveRequest& request);
-// Enables (State 1) or disables (0) First..Last, logs the range and redraws.
+// Enables (State 1) or disables (0) First..Last, logs the range and redraws. Codes
+// outside 0..0xFFFF and a state other than 0 or 1 are reported and change nothing.
 bool FONTOP_EnableRange(const FontRangeRequest& request);
 // Loads a ".xbf", ".c" or ".bdf" file as the current font.
 bool FONTOP_LoadFile(const FontFileRequest& request);
@@ -19,8 +20,6 @@ bool FONTOP_ToggleChar();
 void FONTOP_SetNoMessages();
 
 // Operations of a later version: they check for a font and say they are not available.
-bool FONTOP_Edit(const FontEditRequest& request);
 bool FONTOP_Merge(const FontFileRequest& request);
-bool FONTOP_ReadPattern(const FontFileRequest& request);
-// Any other editing command of the menus (by identifier).
+// Any other command of the menus (by identifier).
 bool FONTOP_MenuNotBuilt(unsigned id);

@@ -34,8 +34,25 @@ struct FontFileRequest {  // load, merge, read pattern
 enum { FONTEDIT_DELETE = 1, FONTEDIT_INSERT = 2 };
 enum { FONTEDIT_TOP = 1, FONTEDIT_BOTTOM = 2 };
 
-struct FontEditRequest {
+struct FontEditRequest {  // the job command edit
   int Action = FONTEDIT_DELETE;
   int Detail = FONTEDIT_TOP;
   int Count = 1;
+};
+
+// One glyph operation of the Edit menu (a GlyphEdit of font/model/glyph_edit.h), run
+// Count times on the current character or font.
+struct FontGlyphEditRequest {
+  int Edit = 0;
+  int Count = 1;
+};
+
+// A pixel of the current character changed by a menu or a key of the character view
+// (Change is a PixelChange of font/model/pixel_value.h; Value for keys and Set index).
+struct FontPixelRequest {
+  int X = 0;
+  int Y = 0;
+  int Change = 0;
+  int Value = 0;
+  bool FromKey = false;  // keys recompute the frame of a framed font
 };

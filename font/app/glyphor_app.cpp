@@ -36,25 +36,49 @@ std::string program_path(const char* argv0) {
   return argv0 ? argv0 : "glyphor";
 }
 
-// Returns false when the processing ended early.
-bool process_command_line(int argc, const char* const* argv) {
+enum LineResult {
+  LINE_COMPLETE,    // every argument used, no error
+  LINE_ENDED_EARLY,  // the line cannot be run as it stands: the help listing follows
+  LINE_FAILED,      // a command or the font file reported an error
+};
+
+// An argument that names no command of the table: reported like every error of the job,
+// so it reaches the error file (and, while exit is not pending, the console).
+void report_unknown(const char* arg) {
+  CMDLINE_SetJobMode(1);
+  const std::string text = std::string("\"") + arg + "\" is not a valid command !";
+  CMDLINE_ReportText(text.c_str());
+}
+
+bool error_seen(int reportsBefore) {
+  return FONTMSG_GetReportCount() > reportsBefore || CMDLINE_HasErrorSeen();
+}
+
+// The first error ends the processing: later commands do not run.
+LineResult process_command_line(int argc, const char* const* argv) {
   bool fileSeen = false;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
+    const int reportsBefore = FONTMSG_GetReportCount();
     if (std::strlen(arg) >= 260) {
       FONTMSG_ReportMsg(FONTMSG_ARG_TOO_LONG);
-      return false;
+      return LINE_ENDED_EARLY;
     }
     if (CMDLINE_IsCommandArg(arg, GLYPHOR_aCommand)) {
-      if (!CMDLINE_Dispatch(arg + 1, GLYPHOR_aCommand) || CMDLINE_ReadFailed()) return false;
+      if (!CMDLINE_Find(arg + 1, GLYPHOR_aCommand)) {
+        report_unknown(arg + 1);
+        return LINE_ENDED_EARLY;
+      }
+      if (!CMDLINE_Dispatch(arg + 1, GLYPHOR_aCommand) || CMDLINE_ReadFailed()) return LINE_ENDED_EARLY;
+      if (error_seen(reportsBefore)) return LINE_FAILED;
       continue;
     }
-    if (fileSeen) return false;
+    if (fileSeen) return LINE_ENDED_EARLY;
     fileSeen = true;
     CMDLINE_SetJobMode(1);
-    if (!FONTOP_LoadFile(FontFileRequest{arg})) return false;
+    if (!FONTOP_LoadFile(FontFileRequest{arg})) return LINE_ENDED_EARLY;
   }
-  return true;
+  return LINE_COMPLETE;
 }
 
 }  // namespace
@@ -90,8 +114,9 @@ bool GLYPHOR_Start(int argc, const char* const* argv) {
   config.pfExecute = GLYPHOR_DeliverQueued;
   CMDLINE_Init(config);
   GLYPHOR_ResetCommandState();
-  s_complete = process_command_line(argc, argv);
-  if (!s_complete && !FONTMSG_IsNoMessages()) CMDLINE_ShowHelp(GLYPHOR_aCommand);
+  const LineResult result = process_command_line(argc, argv);
+  s_complete = result == LINE_COMPLETE;
+  if (result == LINE_ENDED_EARLY && !FONTMSG_IsNoMessages()) CMDLINE_ShowHelp(GLYPHOR_aCommand);
   return s_complete;
 }
 

@@ -3,8 +3,9 @@
 #pragma once
 
 // Start-up and command line: options, tables, job engine, commands and the font file
-// named. Returns false when the processing ended early (the help listing was shown
-// unless in no-message mode).
+// named. Returns false when the processing ended early: at the first error a command
+// reported, or (with the help listing shown unless in no-message mode) at an argument
+// that cannot be run.
 bool GLYPHOR_Start(int argc, const char* const* argv);
 // One tick of the 20 ms timer: steps the job queue. False once the timer is to stop
 // (the job is over or the program ends).

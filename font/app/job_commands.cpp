@@ -6,8 +6,10 @@
 #include "common/cmdline/cmdline.h"
 #include "font/app/command_ids.h"
 #include "font/app/commands.h"
+#include "font/app/edit_operations.h"
 #include "font/app/font_operations.h"
 #include "font/app/job_keywords.h"
+#include "font/app/range_operations.h"
 #include "font/generator/glyph_gen.h"
 #include "font/model/font_messages.h"
 
@@ -46,9 +48,24 @@ bool read_dec(int32_t* value) {
   return !CMDLINE_ReadFailed();
 }
 
-bool read_hex(int32_t* value) {
+// A character code: hexadecimal, a leading '-' for a negative one; digits that do not
+// fit a positive 32-bit value (FFFFFFFF) are refused with the reader's message.
+bool read_code(int32_t* value) {
+  const bool sign = CMDLINE_PeekChar() == '-';
   *value = CMDLINE_GetHexValue();
-  return !CMDLINE_ReadFailed();
+  if (CMDLINE_ReadFailed()) return false;
+  if (!sign && *value < 0) {
+    CMDLINE_RefuseValue(CMDLINE_ERR_BAD_HEX);
+    return false;
+  }
+  return true;
+}
+
+// After the last field the argument must end.
+bool expect_end() {
+  if (CMDLINE_PeekChar() == 0) return true;
+  FONTMSG_ReportMsg(FONTMSG_WRONG_SEPARATOR);
+  return false;
 }
 
 bool read_file_name(FontFileRequest* r) {
@@ -83,6 +100,7 @@ void job_create() {
     method = read_keyword(GLYPHOR_apMethod, 0);
     if (!method) return;
   }
+  if (!expect_end()) return;
   r.Lf.Height = height;
   r.Lf.Weight = (style + 1) / 2 * 100;
   r.Lf.Italic = style % 2 == 0 ? 1 : 0;
@@ -96,9 +114,9 @@ void job_create() {
 void job_enable() {
   if (!FONTOP_RequireFont()) return;
   FontRangeRequest r;
-  if (!read_hex(&r.First) || !expect('-')) return;
-  if (!read_hex(&r.Last) || !expect(',')) return;
-  if (!read_dec(&r.State)) return;
+  if (!read_code(&r.First) || !expect('-')) return;
+  if (!read_code(&r.Last) || !expect(',')) return;
+  if (!read_dec(&r.State) || !expect_end()) return;
   FONTOP_EnableRange(r);
 }
 
@@ -108,7 +126,7 @@ void job_saveas() {
   char acFile[261];
   if (!read_string(acFile, 260) || !expect(',')) return;
   int format = read_keyword(GLYPHOR_apSaveType, 0);
-  if (!format) return;
+  if (!format || !expect_end()) return;
   r.Path = acFile;
   r.Format = format - 1;
   FONTOP_SaveAs(r);
@@ -130,19 +148,20 @@ void job_edit() {
     }
     r.Count = count;
   }
+  if (!expect_end()) return;
   FONTOP_Edit(r);
 }
 
 void job_merge() {
   if (!FONTOP_RequireFont()) return;
   FontFileRequest r;
-  if (read_file_name(&r)) FONTOP_Merge(r);
+  if (read_file_name(&r) && expect_end()) FONTOP_Merge(r);
 }
 
 void job_readpattern() {
   if (!FONTOP_RequireFont()) return;
   FontFileRequest r;
-  if (read_file_name(&r)) FONTOP_ReadPattern(r);
+  if (read_file_name(&r) && expect_end()) FONTOP_ReadPattern(r);
 }
 
 void handle(unsigned id, unsigned) {

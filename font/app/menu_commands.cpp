@@ -1,18 +1,22 @@
 // Menu commands of the font converter: each asks its dialog through the host and
 // hands the answer to the operation the job commands use too.
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "common/cmdline/cmdline.h"
 #include "font/app/command_ids.h"
 #include "font/app/command_table.h"
 #include "font/app/commands.h"
+#include "font/app/edit_operations.h"
 #include "font/app/font_operations.h"
 #include "font/app/glyphor_app.h"
 #include "font/app/glyphor_host.h"
+#include "font/app/range_operations.h"
 #include "font/formats/font_save.h"
 #include "font/model/current_font.h"
 #include "font/model/font_messages.h"
+#include "font/model/pixel_value.h"
 
 namespace {
 
@@ -109,35 +113,84 @@ void file_command(unsigned id, unsigned) {
   }
 }
 
+// Save pattern file: the file dialog, then the question before replacing a file.
+void save_pattern() {
+  if (!FONTOP_RequireFont()) return;
+  static const FileFilter filters[2] = {{"txt-files (*.txt)", "*.txt"}, s_aAllFiles};
+  FileDialogRequest r;
+  r.pTitle = "Save pattern file";
+  r.paFilters = filters;
+  r.NumFilters = 2;
+  r.pDefaultExt = "txt";
+  if (!GLYPHOR_Host()->AskSaveFileName(&r)) return;
+  std::error_code ec;
+  if (std::filesystem::exists(r.Chosen, ec) &&
+      !GLYPHOR_Host()->AskYesNo("Question", FONTMSG_Text(FONTMSG_OVERWRITE)))
+    return;
+  FONTOP_SavePattern(FontFileRequest{r.Chosen});
+}
+
+void range_dialog(bool enable) {
+  if (!FONTOP_RequireFont()) return;
+  FontRangeRequest r = s_lastRange;
+  r.State = enable ? 1 : 0;
+  // The dialog opens again until the codes are in order or it is cancelled.
+  for (;;) {
+    if (!GLYPHOR_Host()->AskRange(&r)) return;
+    s_lastRange.First = r.First;
+    s_lastRange.Last = r.Last;
+    if (r.First <= r.Last) break;
+    FONTMSG_ReportMsg(FONTMSG_RANGE_ORDER);
+  }
+  FONTOP_EnableRange(r);
+}
+
+// The Pixel index menu at the character view's pixel cursor.
+void pixel_command(unsigned id) {
+  FontPixelRequest r;
+  r.X = FONTOP_PixelCursorX();
+  r.Y = FONTOP_PixelCursorY();
+  if (id >= GLYPHOR_ID_PIXEL_SET_0) {
+    r.Change = PIXEL_SET;
+    r.Value = static_cast<int>(id - GLYPHOR_ID_PIXEL_SET_0);
+  } else {
+    r.Change = id == GLYPHOR_ID_PIXEL_INC   ? PIXEL_INCREASE
+               : id == GLYPHOR_ID_PIXEL_DEC ? PIXEL_DECREASE
+                                            : PIXEL_INVERT;
+  }
+  FONTOP_ChangePixel(r);
+}
+
 void edit_command(unsigned id, unsigned) {
   switch (id) {
     case GLYPHOR_ID_TOGGLE_CHAR:
       FONTOP_ToggleChar();
       break;
-    case GLYPHOR_ID_ENABLE_RANGE:
-    case GLYPHOR_ID_DISABLE_RANGE: {
-      if (!FONTOP_RequireFont()) break;
-      FontRangeRequest r = s_lastRange;
-      r.State = id == GLYPHOR_ID_ENABLE_RANGE ? 1 : 0;
-      // The dialog opens again until the codes are in order or it is cancelled.
-      for (;;) {
-        if (!GLYPHOR_Host()->AskRange(&r)) return;
-        s_lastRange.First = r.First;
-        s_lastRange.Last = r.Last;
-        if (r.First <= r.Last) break;
-        FONTMSG_ReportMsg(FONTMSG_RANGE_ORDER);
-      }
-      FONTOP_EnableRange(r);
+    case GLYPHOR_ID_DISABLE_BLOCK:
+    case GLYPHOR_ID_ENABLE_BLOCK:
+      FONTOP_EnableBlock(id == GLYPHOR_ID_ENABLE_BLOCK);
       break;
-    }
+    case GLYPHOR_ID_ENABLE_RANGE:
+    case GLYPHOR_ID_DISABLE_RANGE:
+      range_dialog(id == GLYPHOR_ID_ENABLE_RANGE);
+      break;
+    case GLYPHOR_ID_DISABLE_ALL:
+      FONTOP_DisableAll();
+      break;
     case GLYPHOR_ID_READ_PATTERN: {
       if (!FONTOP_RequireFont()) break;
       FontFileRequest r;
       if (ask_open("Select pattern file", "txt-files (*.txt)", "*.txt", &r.Path)) FONTOP_ReadPattern(r);
       break;
     }
-    default:  // the editing operations come with a later version
-      FONTOP_MenuNotBuilt(id);
+    case GLYPHOR_ID_SAVE_PATTERN:
+      save_pattern();
+      break;
+    default:
+      if (id >= GLYPHOR_ID_PIXEL_INC && id <= GLYPHOR_ID_PIXEL_SET_15)
+        pixel_command(id);
+      else if (FONTOP_GlyphEditOfId(id) >= 0)
+        FONTOP_GlyphEdit(FontGlyphEditRequest{FONTOP_GlyphEditOfId(id), 1});
       break;
   }
 }
@@ -196,5 +249,6 @@ void GLYPHOR_ResetCommandState() {
   s_enabledOnly = false;
   s_saveFormat = FONT_FORMAT_C;
   s_lastRange = FontRangeRequest{0, 0, 1};
+  FONTOP_SetPixelCursor(0, 0);
 }
 bool GLYPHOR_IsEnabledOnlyView() { return s_enabledOnly; }

@@ -17,7 +17,11 @@ static void release_planes(FontChar* c) {
   c->PlaneSize = 0;
 }
 
-FontDoc* FONT_CreateEmpty() { return static_cast<FontDoc*>(std::calloc(1, sizeof(FontDoc))); }
+FontDoc* FONT_CreateEmpty() {
+  FontDoc* doc = static_cast<FontDoc*>(std::calloc(1, sizeof(FontDoc)));
+  if (doc) doc->CurrentChar = 'A';  // the one field that does not start at zero
+  return doc;
+}
 
 void FONT_Destroy(FontDoc* doc) {
   if (!doc) return;

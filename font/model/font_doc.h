@@ -120,7 +120,8 @@ struct FontMetrics {
   int CHeight;
 };
 
-// Both start from an all-zero document; the generator fills in the rest.
+// Both start from an all-zero document (current character 'A'); the generator or the
+// reader fills in the rest.
 FontDoc* FONT_CreateEmpty();
 void FONT_Destroy(FontDoc* doc);
 

@@ -43,6 +43,8 @@ static const char* const s_apText[FONTMSG_COUNT] = {
     "Character (hexadecimal):\t0x%X\r\nCharacter (decimal):\t%d\r\nExpected number of bytes:\t%d bytes\r\n"
     "Available number of bytes:\t%d bytes",
     "No pixel data found",
+    "Could not delete pixel!",
+    "Wrong parameters in '-enable' command: First < 0!",
 };
 
 const char* FONTMSG_Text(FontMessage id) { return id >= 0 && id < FONTMSG_COUNT ? s_apText[id] : ""; }

@@ -37,6 +37,8 @@ enum FontMessage {
   FONTMSG_BAD_CHARINFO,       // %X, %d: the code
   FONTMSG_SHORT_PIXEL_DATA,   // %X, %d, %d, %d: code, code, expected and found bytes
   FONTMSG_NO_PIXEL_DATA,
+  FONTMSG_DELETE_PIXEL,
+  FONTMSG_ENABLE_FIRST_NEGATIVE,
   FONTMSG_COUNT
 };
 
