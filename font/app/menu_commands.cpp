@@ -10,6 +10,7 @@
 #include "font/app/font_operations.h"
 #include "font/app/glyphor_app.h"
 #include "font/app/glyphor_host.h"
+#include "font/app/option_dialogs.h"
 #include "font/formats/font_save.h"
 #include "font/model/current_font.h"
 #include "font/model/font_messages.h"
@@ -67,7 +68,8 @@ void file_command(unsigned id, unsigned) {
   switch (id) {
     case GLYPHOR_ID_NEW: {
       FontCreateRequest r;
-      if (GLYPHOR_Host()->AskFont(&r) && GLYPHOR_Host()->AskGenerationOptions(&r)) FONTOP_Create(r);
+      // The chooser depends on the type and encoding: the options dialog comes first.
+      if (GLYPHOR_Host()->AskGenerationOptions(&r) && GLYPHOR_Host()->AskFont(&r)) FONTOP_Create(r);
       break;
     }
     case GLYPHOR_ID_SAVE:
@@ -89,8 +91,7 @@ void file_command(unsigned id, unsigned) {
     }
     case GLYPHOR_ID_LOAD_BDF: {
       FontFileRequest r;
-      if (ask_open("Select 'BDF' file", "'BDF'-files (*.bdf)", "*.bdf", &r.Path))
-        FONTMSG_ReportMsg(FONTMSG_MENU_NOT_BUILT);
+      if (ask_open("Select 'BDF' file", "'BDF'-files (*.bdf)", "*.bdf", &r.Path)) FONTOP_LoadFile(r);
       break;
     }
     case GLYPHOR_ID_MERGE_C:
@@ -155,8 +156,8 @@ void view_command(unsigned id, unsigned) {
     case GLYPHOR_ID_CMD_HELP:
       GLYPHOR_Host()->ShowHelp("CMD Help", CMDLINE_HelpText(GLYPHOR_aCommand).c_str());
       break;
-    default:  // option dialogs come with the window
-      FONTMSG_ReportMsg(FONTMSG_MENU_NOT_BUILT);
+    default:
+      GLYPHOR_RunOptionDialog(id);
       break;
   }
 }

@@ -1,0 +1,103 @@
+// Run-time dialogs: controls created from the description at scaled places.
+#include "common/gui/runtime_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Height of a line of the dialog font the descriptions are measured in.
+constexpr double kDialogFontHeight = 13.0;
+
+QString text_of(const char* text) { return QString::fromUtf8(text ? text : ""); }
+
+QWidget* create_control(QDialog* dialog, const GuiControlDesc& c) {
+  switch (c.Kind) {
+    case GUI_CTRL_BUTTON:
+    case GUI_CTRL_DEFAULT_BUTTON: {
+      auto* b = new QPushButton(text_of(c.pText), dialog);
+      b->setDefault(c.Kind == GUI_CTRL_DEFAULT_BUTTON);
+      b->setAutoDefault(c.Kind == GUI_CTRL_DEFAULT_BUTTON);
+      if (c.Id == GUI_ID_OK) QObject::connect(b, &QPushButton::clicked, dialog, &QDialog::accept);
+      if (c.Id == GUI_ID_CANCEL) QObject::connect(b, &QPushButton::clicked, dialog, &QDialog::reject);
+      return b;
+    }
+    case GUI_CTRL_LABEL: {
+      auto* l = new QLabel(text_of(c.pText), dialog);
+      l->setTextFormat(Qt::PlainText);
+      return l;
+    }
+    case GUI_CTRL_EDIT: return new QLineEdit(text_of(c.pText), dialog);
+    case GUI_CTRL_CHECK: return new QCheckBox(text_of(c.pText), dialog);
+    case GUI_CTRL_RADIO: return new QRadioButton(text_of(c.pText), dialog);
+    case GUI_CTRL_GROUP: return new QGroupBox(text_of(c.pText), dialog);
+    case GUI_CTRL_LIST: return new QComboBox(dialog);
+    case GUI_CTRL_TEXT: {
+      auto* t = new QPlainTextEdit(text_of(c.pText), dialog);
+      t->setReadOnly(true);
+      return t;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QPoint GUI_CentreOver(const QRect& parent, const QSize& size, const QRect* workArea) {
+  int x = parent.x() + (parent.width() - size.width()) / 2;
+  int y = parent.y() + (parent.height() - size.height()) / 2;
+  if (workArea) {
+    x = std::max(workArea->left(), std::min(x, workArea->x() + workArea->width() - size.width()));
+    y = std::max(workArea->top(), std::min(y, workArea->y() + workArea->height() - size.height()));
+  }
+  return {x, y};
+}
+
+RuntimeDialog::RuntimeDialog(QWidget* parent, const GuiDialogDesc& desc) : QDialog(parent) {
+  setWindowTitle(text_of(desc.pTitle));
+  m_scale = std::max(1.0, QFontMetrics(font()).height() / kDialogFontHeight);
+  auto px = [this](int v) { return static_cast<int>(v * m_scale + 0.5); };
+  QLabel* pendingLabel = nullptr;
+  for (int i = 0; i < desc.NumControls; ++i) {
+    const GuiControlDesc& c = desc.paControls[i];
+    QWidget* w = create_control(this, c);
+    if (!w) continue;
+    // A drop-down list is one line high; its height in the description is the drop height.
+    const int h = c.Kind == GUI_CTRL_LIST ? std::max(px(21), w->sizeHint().height()) : px(c.Height);
+    w->setGeometry(px(c.X), px(c.Y), px(c.Width), h);
+    if (c.Kind == GUI_CTRL_GROUP) w->lower();
+    // A label's mnemonic focuses the control that follows it.
+    if (pendingLabel && c.Kind != GUI_CTRL_LABEL && c.Kind != GUI_CTRL_GROUP) {
+      pendingLabel->setBuddy(w);
+      pendingLabel = nullptr;
+    }
+    if (c.Kind == GUI_CTRL_LABEL && c.pText && std::strchr(c.pText, '&')) pendingLabel = static_cast<QLabel*>(w);
+    m_controls.emplace(c.Id, w);
+  }
+  setFixedSize(px(desc.Width), px(desc.Height));
+}
+
+QWidget* RuntimeDialog::Control(int id) const {
+  auto it = m_controls.find(id);
+  return it == m_controls.end() ? nullptr : it->second;
+}
+
+void RuntimeDialog::showEvent(QShowEvent* event) {
+  if (QWidget* owner = parentWidget()) {
+    const QRect frame = owner->window()->frameGeometry();
+    QScreen* s = owner->screen();
+    const QRect area = s ? s->availableGeometry() : QRect();
+    move(GUI_CentreOver(frame, size(), s ? &area : nullptr));
+  }
+  QDialog::showEvent(event);
+}
