@@ -13,11 +13,14 @@
 #include <QScreen>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 // Height of a line of the dialog font the descriptions are measured in.
 constexpr double kDialogFontHeight = 13.0;
+// Average character width of that font.
+constexpr double kDialogCharWidth = 6.0;
 
 QString text_of(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
@@ -65,17 +68,29 @@ QPoint GUI_CentreOver(const QRect& parent, const QSize& size, const QRect* workA
 
 RuntimeDialog::RuntimeDialog(QWidget* parent, const GuiDialogDesc& desc) : QDialog(parent) {
   setWindowTitle(text_of(desc.pTitle));
-  m_scale = std::max(1.0, QFontMetrics(font()).height() / kDialogFontHeight);
-  auto px = [this](int v) { return static_cast<int>(v * m_scale + 0.5); };
+  const QFontMetrics fm(font());
+  m_scale = std::max(1.0, fm.height() / kDialogFontHeight);
+  // Horizontal places follow the width of the font's characters as well.
+  m_scaleX = std::max(m_scale, fm.averageCharWidth() / kDialogCharWidth);
+  const double sx = m_scaleX;
+  auto px = [](int v, double scale) { return static_cast<int>(v * scale + 0.5); };
   QLabel* pendingLabel = nullptr;
+  std::vector<QWidget*> groups;
   for (int i = 0; i < desc.NumControls; ++i) {
     const GuiControlDesc& c = desc.paControls[i];
     QWidget* w = create_control(this, c);
     if (!w) continue;
     // A drop-down list is one line high; its height in the description is the drop height.
-    const int h = c.Kind == GUI_CTRL_LIST ? std::max(px(21), w->sizeHint().height()) : px(c.Height);
-    w->setGeometry(px(c.X), px(c.Y), px(c.Width), h);
-    if (c.Kind == GUI_CTRL_GROUP) w->lower();
+    const int h = c.Kind == GUI_CTRL_LIST ? std::max(px(21, m_scale), w->sizeHint().height()) : px(c.Height, m_scale);
+    int width = px(c.Width, sx);
+    // Texts are never cut: a control is at least as wide as its text needs.
+    if (c.Kind == GUI_CTRL_LABEL || c.Kind == GUI_CTRL_CHECK || c.Kind == GUI_CTRL_RADIO)
+      width = std::max(width, w->sizeHint().width());
+    w->setGeometry(px(c.X, sx), px(c.Y, m_scale), width, std::max(h, c.Kind == GUI_CTRL_GROUP ? h : 0));
+    if (c.Kind == GUI_CTRL_GROUP) {
+      w->lower();
+      groups.push_back(w);
+    }
     // A label's mnemonic focuses the control that follows it.
     if (pendingLabel && c.Kind != GUI_CTRL_LABEL && c.Kind != GUI_CTRL_GROUP) {
       pendingLabel->setBuddy(w);
@@ -84,7 +99,16 @@ RuntimeDialog::RuntimeDialog(QWidget* parent, const GuiDialogDesc& desc) : QDial
     if (c.Kind == GUI_CTRL_LABEL && c.pText && std::strchr(c.pText, '&')) pendingLabel = static_cast<QLabel*>(w);
     m_controls.emplace(c.Id, w);
   }
-  setFixedSize(px(desc.Width), px(desc.Height));
+  // Groups hold the controls that start inside them; the dialog holds everything.
+  QRect all(0, 0, px(desc.Width, sx), px(desc.Height, m_scale));
+  for (QWidget* g : groups) {
+    QRect r = g->geometry();
+    for (auto& [id, w] : m_controls)
+      if (w != g && r.contains(w->geometry().topLeft())) r.setRight(std::max(r.right(), w->geometry().right() + 8));
+    g->setGeometry(r);
+  }
+  for (auto& [id, w] : m_controls) all = all.united(w->geometry().adjusted(0, 0, 10, 10));
+  setFixedSize(all.size());
 }
 
 QWidget* RuntimeDialog::Control(int id) const {

@@ -1,6 +1,7 @@
 // Dialogs built at run time from a description: title, size and controls in dialog
 // pixels of the classic dialog font, centred over the parent. The places scale with the
-// desktop font so the controls keep their order and room at any font size.
+// desktop font so the controls keep their order and room at any font size; a text that
+// needs more room widens its control (and the group and dialog around it).
 #pragma once
 
 #include <QDialog>
@@ -51,8 +52,10 @@ class RuntimeDialog : public QDialog {
   T* Get(int id) const {
     return qobject_cast<T*>(Control(id));
   }
-  // Dialog pixels to device-independent pixels for the current font.
+  // Dialog pixels to device-independent pixels for the current font: vertically and
+  // horizontally (at least the vertical one).
   double Scale() const { return m_scale; }
+  double ScaleX() const { return m_scaleX; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -60,4 +63,5 @@ class RuntimeDialog : public QDialog {
  private:
   std::multimap<int, QWidget*> m_controls;
   double m_scale = 1.0;
+  double m_scaleX = 1.0;
 };

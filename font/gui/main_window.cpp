@@ -94,7 +94,7 @@ void GlyphorWindow::buildMenus() {
   QMenu* file = bar->addMenu("&File");
   addCommand(file, "&New...", GLYPHOR_ID_NEW, {key("Ctrl+N")});
   addCommand(file, "&Save", GLYPHOR_ID_SAVE, {key("Ctrl+S")});
-  addCommand(file, "Save &As...", GLYPHOR_ID_SAVE_AS, {QKeySequence::SaveAs});
+  addCommand(file, "Save &As...", GLYPHOR_ID_SAVE_AS, {key("Ctrl+Shift+S")});
   file->addSeparator();
   addCommand(file, "Load '&C' file...", GLYPHOR_ID_LOAD_C);
   addCommand(file, "Load '&XBF' file...", GLYPHOR_ID_LOAD_XBF);
@@ -103,7 +103,7 @@ void GlyphorWindow::buildMenus() {
   addCommand(file, "&Merge 'C' file...", GLYPHOR_ID_MERGE_C);
   addCommand(file, "M&erge 'XBF' file...", GLYPHOR_ID_MERGE_XBF);
   file->addSeparator();
-  addCommand(file, "E&xit", GLYPHOR_ID_EXIT, {QKeySequence::Quit});
+  addCommand(file, "E&xit", GLYPHOR_ID_EXIT, {key("Ctrl+Q")});
 
   QMenu* edit = bar->addMenu("&Edit");
   QMenu* insert = edit->addMenu("&Insert");
@@ -483,7 +483,11 @@ void GlyphorWindow::showEvent(QShowEvent* event) {
   // The overview across the upper half, the two other views side by side below it.
   m_pFrame->SetFirstSize(m_pFrame->height() / 2 - SplitterFrame::GAP);
   m_pLower->SetFirstSize(m_pLower->width() / 2);
+  SetActiveView(GLYPHOR_ActiveView());
 }
+
+// Keys that reach the window itself (no view has the focus) go to the active view.
+void GlyphorWindow::keyPressEvent(QKeyEvent* event) { HandleKey(event); }
 
 void GlyphorWindow::StartJobTimer() { m_timer.start(20); }
 

@@ -78,6 +78,7 @@ class GlyphorWindow : public QMainWindow, public GlyphorHost {
   void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildMenus();

@@ -29,16 +29,26 @@ class SharedDialogsTest : public QObject {
         {GUI_CTRL_DEFAULT_BUTTON, "OK", GUI_ID_OK, 190, 20, 80, 25},
         {GUI_CTRL_BUTTON, "Cancel", GUI_ID_CANCEL, 190, 50, 80, 25},
         {GUI_CTRL_CHECK, "Suppress &logging", 110, 30, 24, 130, 14},
+        {GUI_CTRL_GROUP, "Group", 120, 20, 60, 40, 50},
+        {GUI_CTRL_CHECK, "A check box whose text is much longer than its place", 111, 30, 80, 20, 14},
     };
-    RuntimeDialog dialog(nullptr, GuiDialogDesc{"Logging", 294, 120, controls, 3});
+    RuntimeDialog dialog(nullptr, GuiDialogDesc{"Logging", 294, 120, controls, 5});
     QCOMPARE(dialog.windowTitle(), QString("Logging"));
-    const double s = dialog.Scale();
+    const double s = dialog.Scale(), sx = dialog.ScaleX();
     QVERIFY(s >= 1.0);
-    QCOMPARE(dialog.size(), QSize(int(294 * s + 0.5), int(120 * s + 0.5)));
+    QVERIFY(sx >= s);
     auto* check = dialog.Get<QCheckBox>(110);
     QVERIFY(check);
     QCOMPARE(check->text(), QString("Suppress &logging"));
-    QCOMPARE(check->geometry().topLeft(), QPoint(int(30 * s + 0.5), int(24 * s + 0.5)));
+    QCOMPARE(check->geometry().topLeft(), QPoint(int(30 * sx + 0.5), int(24 * s + 0.5)));
+    QCOMPARE(check->width(), int(130 * sx + 0.5));
+    // The long text widens its control, the group around it and the dialog.
+    auto* longer = dialog.Get<QCheckBox>(111);
+    QCOMPARE(longer->width(), longer->sizeHint().width());
+    QVERIFY(dialog.Control(120)->geometry().right() > longer->geometry().right());
+    QVERIFY(dialog.width() > longer->geometry().right());
+    QVERIFY(dialog.width() >= int(294 * sx + 0.5));
+    QCOMPARE(dialog.height(), int(120 * s + 0.5));
     QVERIFY(dialog.Get<QPushButton>(GUI_ID_OK)->isDefault());
     QVERIFY(!dialog.Get<QPushButton>(GUI_ID_CANCEL)->isDefault());
     QVERIFY(!dialog.Control(999));
@@ -89,7 +99,7 @@ class SharedDialogsTest : public QObject {
     int64_t first = 0x41, count = 3;
     ValueField fields[2] = {{"First", 16, 0, 0xFFFF, &first}, {"Count", 10, -2, 100, &count}};
     ValueEntryDialog dialog(nullptr, "Range", fields, 2);
-    QCOMPARE(dialog.size(), QSize(int(288 * dialog.Scale() + 0.5), int(150 * dialog.Scale() + 0.5)));
+    QCOMPARE(dialog.size(), QSize(int(288 * dialog.ScaleX() + 0.5), int(150 * dialog.Scale() + 0.5)));
     int beeps = 0;
     QStringList warnings;
     dialog.SetBeepHook([&] { ++beeps; });

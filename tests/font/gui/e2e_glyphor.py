@@ -2,9 +2,10 @@
 """End-to-end test of the glyphor window on an Xvfb server this script starts itself:
 a job makes font.xbf, `glyphor font.xbf` is found by its title, a screenshot must show
 the overview (enabled cells white, disabled ones grey 0xAAAAAA), Space toggles a
-character, Save As writes font.c through the file dialog, and Ctrl+Q ends the program.
+character, Save As writes font.c through the file dialog, the C file compiles with the
+firmware check's header, and Ctrl+Q ends the program.
 
-Usage: e2e_glyphor.py GLYPHOR [SCREENSHOT_DIR]
+Usage: e2e_glyphor.py GLYPHOR FIRMWARE_DIR [SCREENSHOT_DIR]
 Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is not installed."""
 import os
 import shutil
@@ -49,10 +50,22 @@ def find_window(env, title):
     return run.stdout.split()[0] if run.returncode == 0 and run.stdout.split() else None
 
 
+def press(env, title, *keys):
+    """Focuses the window titled so (found anew: Qt may recreate a dialog's window) and
+    types the keys through XTEST, as a user would."""
+    def attempt():
+        wid = find_window(env, title)
+        if not wid:
+            return False
+        subprocess.run(["xdotool", "windowfocus", "--sync", wid], env=env, capture_output=True)
+        return subprocess.run(["xdotool", "key"] + list(keys), env=env, capture_output=True).returncode == 0
+    wait_for("keys %s in %s" % (keys, title), attempt)
+
+
 def main():
-    glyphor = sys.argv[1]
-    shots = sys.argv[2] if len(sys.argv) > 2 else None
-    for tool in ("Xvfb", "xdotool", "import"):
+    glyphor, firmware = sys.argv[1], sys.argv[2]
+    shots = sys.argv[3] if len(sys.argv) > 3 else None
+    for tool in ("Xvfb", "xdotool", "import", "cc"):
         if not shutil.which(tool):
             print("skipped: %s is not installed" % tool)
             return 77
@@ -90,22 +103,27 @@ def main():
         assert grey > 1000, "no disabled cells on the screen"
         assert white > 1000, "no enabled cells on the screen"
 
-        subprocess.run(["xdotool", "windowfocus", "--sync", wid], env=env, check=False)
-        # Space toggles the current character (code 0, disabled): more white, less grey.
-        subprocess.run(["xdotool", "key", "--window", wid, "space"], env=env, check=True)
+        # Space toggles the current character (code 0, disabled, shown black while
+        # current); Right moves on: code 0 is white now, code 1 black, so less grey.
+        press(env, TITLE + "font", "space", "Right")
         wait_for("the toggled character", lambda: count(screenshot(env, None, ""), (0xAA, 0xAA, 0xAA)) < grey)
 
-        subprocess.run(["xdotool", "key", "--window", wid, "ctrl+shift+s"], env=env, check=True)
-        dialog = wait_for("the save dialog", lambda: find_window(env, "Save font as"))
+        press(env, TITLE + "font", "ctrl+shift+s")
+        wait_for("the save dialog", lambda: find_window(env, "Save font as"))
         time.sleep(0.5)
         screenshot(env, shots, "02-save-dialog")
-        subprocess.run(["xdotool", "windowfocus", "--sync", dialog], env=env, check=False)
-        subprocess.run(["xdotool", "key", "--window", dialog, "Return"], env=env, check=True)
+        press(env, "Save font as", "Return")
         out = os.path.join(tmp, "font.c")
         wait_for("font.c", lambda: os.path.exists(out) and b"GUI_FONT" in open(out, "rb").read())
         print("font.c written,", os.path.getsize(out), "bytes")
+        cc = subprocess.run(["cc", "-std=c99", "-Wall", "-Werror", "-c", "-I", firmware, out, "-o",
+                             os.path.join(tmp, "font.o")], capture_output=True, text=True)
+        assert cc.returncode == 0, "font.c does not compile: " + cc.stderr
 
-        subprocess.run(["xdotool", "key", "--window", wid, "ctrl+q"], env=env, check=True)
+        time.sleep(0.5)
+        screenshot(env, shots, "03-after-save")
+        assert app.poll() is None, "glyphor ended after saving with %s" % app.poll()
+        press(env, TITLE + "font", "ctrl+q")
         code = app.wait(20)
         assert code == 0, "glyphor ended with %d" % code
         return 0
