@@ -76,6 +76,7 @@ RuntimeDialog::RuntimeDialog(QWidget* parent, const GuiDialogDesc& desc) : QDial
   auto px = [](int v, double scale) { return static_cast<int>(v * scale + 0.5); };
   QLabel* pendingLabel = nullptr;
   std::vector<QWidget*> groups;
+  std::vector<std::pair<QWidget*, int>> widened;  // with the right edge it was given
   for (int i = 0; i < desc.NumControls; ++i) {
     const GuiControlDesc& c = desc.paControls[i];
     QWidget* w = create_control(this, c);
@@ -84,9 +85,12 @@ RuntimeDialog::RuntimeDialog(QWidget* parent, const GuiDialogDesc& desc) : QDial
     const int h = c.Kind == GUI_CTRL_LIST ? std::max(px(21, m_scale), w->sizeHint().height()) : px(c.Height, m_scale);
     int width = px(c.Width, sx);
     // Texts are never cut: a control is at least as wide as its text needs.
-    if (c.Kind == GUI_CTRL_LABEL || c.Kind == GUI_CTRL_CHECK || c.Kind == GUI_CTRL_RADIO)
-      width = std::max(width, w->sizeHint().width());
-    w->setGeometry(px(c.X, sx), px(c.Y, m_scale), width, std::max(h, c.Kind == GUI_CTRL_GROUP ? h : 0));
+    if ((c.Kind == GUI_CTRL_LABEL || c.Kind == GUI_CTRL_CHECK || c.Kind == GUI_CTRL_RADIO) &&
+        w->sizeHint().width() > width) {
+      widened.push_back({w, px(c.X, sx) + width});
+      width = w->sizeHint().width();
+    }
+    w->setGeometry(px(c.X, sx), px(c.Y, m_scale), width, h);
     if (c.Kind == GUI_CTRL_GROUP) {
       w->lower();
       groups.push_back(w);
@@ -98,6 +102,20 @@ RuntimeDialog::RuntimeDialog(QWidget* parent, const GuiDialogDesc& desc) : QDial
     }
     if (c.Kind == GUI_CTRL_LABEL && c.pText && std::strchr(c.pText, '&')) pendingLabel = static_cast<QLabel*>(w);
     m_controls.emplace(c.Id, w);
+  }
+  // A widened control pushes the controls that stood right of it (on its rows) and
+  // everything further right by the room it took.
+  for (auto& [w, given] : widened) {
+    const QRect r = w->geometry();
+    for (auto& [id, other] : m_controls) {
+      const QRect o = other->geometry();
+      if (other == w || o.left() < given || o.left() > r.right() + 8 || o.bottom() < r.top() || o.top() > r.bottom())
+        continue;
+      const int shift = r.right() + 8 - o.left();
+      const int from = o.left();
+      for (auto& [id2, moved] : m_controls)
+        if (moved->x() >= from) moved->move(moved->x() + shift, moved->y());
+    }
   }
   // Groups hold the controls that start inside them; the dialog holds everything.
   QRect all(0, 0, px(desc.Width, sx), px(desc.Height, m_scale));

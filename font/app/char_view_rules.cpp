@@ -1,6 +1,9 @@
 // Character view geometry and the window's view state.
 #include "font/app/char_view_rules.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "font/app/command_ids.h"
 #include "font/app/window_rules.h"
 #include "font/model/current_font.h"
@@ -39,7 +42,9 @@ int CHARVIEW_CellSize(const FontDoc* doc, int clientHeight) {
 
 int CHARVIEW_GlyphTop(const FontDoc* doc, unsigned code) {
   if (!doc || code >= FONT_NUM_CODES || !FONT_IsExtended(doc->Type)) return 0;
-  return doc->Baseline - doc->aChar[code].TopAboveBaseline;
+  // In 64 bits: the values of a damaged file cannot overflow; far outside is far outside.
+  const int64_t top = int64_t(doc->Baseline) - doc->aChar[code].TopAboveBaseline;
+  return static_cast<int>(std::clamp<int64_t>(top, -FONT_NUM_CODES, FONT_NUM_CODES));
 }
 
 bool CHARVIEW_HitTest(const FontDoc* doc, unsigned code, int cellSize, int x, int y, PixelCursor* cursor) {

@@ -17,7 +17,7 @@ PixelCursor CHARVIEW_Clamp(const FontDoc* doc, unsigned code, PixelCursor cursor
 // Side of a cell: client height / font height (0 without a font height).
 int CHARVIEW_CellSize(const FontDoc* doc, int clientHeight);
 // Font row of the glyph's first plane row: baseline - top above baseline for the
-// extended types, 0 for the others.
+// extended types (bounded to +-65536), 0 for the others.
 int CHARVIEW_GlyphTop(const FontDoc* doc, unsigned code);
 // The glyph pixel under a point: true and the cursor when the cell lies inside the
 // character.

@@ -4,8 +4,9 @@
 #include <algorithm>
 
 OverviewGeometry OVERVIEW_Geometry(const FontDoc* doc) {
-  const int height = doc ? doc->Height : 0;
-  const int width = doc ? std::max(0, doc->MaxWidth) : 0;
+  const int height = doc ? std::clamp(static_cast<int>(doc->Height), 0, static_cast<int>(OVERVIEW_MAX_WIDTH)) : 0;
+  // A width from a damaged file cannot make the cells overflow.
+  const int width = doc ? std::clamp(static_cast<int>(doc->MaxWidth), 0, static_cast<int>(OVERVIEW_MAX_WIDTH)) : 0;
   OverviewGeometry g;
   g.FillHeight = std::max(height, 16);
   g.RowHeight = g.FillHeight + 1;
@@ -85,7 +86,7 @@ int OVERVIEW_PageRows(int clientHeight, int rowHeight) {
 
 int OVERVIEW_HorizontalRange(const FontDoc* doc, int longestNameWidth) {
   if (!doc) return 0;
-  const int width = 16 * std::max(0, static_cast<int>(doc->MaxWidth));
+  const int width = 16 * std::clamp(static_cast<int>(doc->MaxWidth), 0, static_cast<int>(OVERVIEW_MAX_WIDTH));
   if (doc->Encoding != FONT_ENC_UNICODE) return width + 388;
   return width + 408 + longestNameWidth;
 }

@@ -6,7 +6,12 @@
 
 #include "font/model/font_doc.h"
 
-enum { OVERVIEW_CODE_COLUMN = 50, OVERVIEW_GLYPH_X = 10, OVERVIEW_NAME_GAP = 20 };
+enum {
+  OVERVIEW_CODE_COLUMN = 50,
+  OVERVIEW_GLYPH_X = 10,
+  OVERVIEW_NAME_GAP = 20,
+  OVERVIEW_MAX_WIDTH = 4096,  // widths and heights are taken up to this
+};
 
 struct OverviewGeometry {
   int RowHeight;  // max(font height, 16) + 1

@@ -47,7 +47,9 @@ PropertyLines GLYPHOR_PropertyLines(const FontDoc* doc) {
   if (extended) {
     lines.Character.push_back(line("Height:       %i", c.GlyphHeight));
     lines.Character.push_back(line("X-Position:   %i", c.XPos));
-    lines.Character.push_back(line("Y-Position:   %i", doc->Baseline - c.TopAboveBaseline));
+    char acY[64];
+    std::snprintf(acY, sizeof(acY), "Y-Position:   %lld", static_cast<long long>(doc->Baseline) - c.TopAboveBaseline);
+    lines.Character.push_back(acY);
     lines.Character.push_back(line("Cursor dist:  %i", c.CursorDist));
   }
   return lines;

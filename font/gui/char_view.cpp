@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "font/app/char_view_rules.h"
 #include "font/app/window_rules.h"
@@ -45,10 +46,13 @@ void CharView::paintCells(QPainter* p) {
   const bool extended = FONT_IsExtended(doc->Type);
   const int top = CHARVIEW_GlyphTop(doc, code);
   const int rows = FONT_PlaneRows(doc, code);
-  for (int fr = 0; fr < doc->Height; ++fr) {
+  // Cells beyond the client area are not drawn.
+  const int endRow = std::min(static_cast<int>(doc->Height), contentsRect().height() / s + 1);
+  const int endColumn = std::min(static_cast<int>(c.Width), contentsRect().width() / s + 1);
+  for (int fr = 0; fr < endRow; ++fr) {
     const int gy = fr - top;
     const bool outside = extended && (gy < 0 || gy >= rows);
-    for (int col = 0; col < c.Width; ++col) {
+    for (int col = 0; col < endColumn; ++col) {
       const QRect cell(col * s, fr * s, s + 1, s + 1);
       p->fillRect(cell, Qt::black);
       const uint32_t colour =

@@ -87,7 +87,8 @@ FontChooser::FontChooser(QWidget* parent, const std::vector<std::string>& faces,
   grid->addWidget(m_pStyles, 1, 1);
   auto* sizeColumn = new QVBoxLayout;
   sizeColumn->addWidget(m_pPixels);
-  sizeColumn->addWidget(m_pPoints);
+  sizeColumn->addWidget(m_pPoints, 1);
+  sizeColumn->addStretch();  // the pixel field stays at the top while the list is hidden
   grid->addLayout(sizeColumn, 1, 2);
   grid->setColumnStretch(0, 3);
   grid->setColumnStretch(1, 2);
@@ -101,7 +102,7 @@ FontChooser::FontChooser(QWidget* parent, const std::vector<std::string>& faces,
   layout->addWidget(new QLabel("Sample", this));
   layout->addWidget(m_pPreview);
   layout->addWidget(buttons);
-  resize(560, 480);
+  resize(560, 540);
 
   // Start values: the document's face and style, the font height in pixels.
   const QList<QListWidgetItem*> found = m_pFaces->findItems(QString::fromStdString(initial.Face), Qt::MatchExactly);

@@ -194,7 +194,7 @@ void GlyphorWindow::buildToolBar() {
   m_pToolBar = addToolBar("Tools");
   m_pToolBar->setObjectName("ToolBar");
   m_pToolBar->setMovable(false);
-  m_pToolBar->setIconSize(QSize(16, 15));
+  m_pToolBar->setIconSize(QSize(16, 16));  // the drawn images are square: no scaling
   for (unsigned id : GLYPHOR_aToolBar) {
     if (id == GLYPHOR_TOOL_SEPARATOR) {
       m_pToolBar->addSeparator();

@@ -28,15 +28,17 @@ QImage cell_image(FontDoc* doc, unsigned code, const OverviewGeometry& g, bool c
   QImage image(std::max(1, g.CellFill), g.FillHeight, QImage::Format_RGB32);
   image.fill(GLYPHOR_Rgb(background));
   const int largest = FONT_MaxPixelValue(doc->Type);
-  const int top = FONT_IsExtended(doc->Type) ? doc->Baseline - c.TopAboveBaseline : 0;
+  const int top = CHARVIEW_GlyphTop(doc, code);
   const int rows = FONT_PlaneRows(doc, code);
-  for (int y = 0; y < rows; ++y) {
+  // Only the rows and columns that fall into the cell are read.
+  const int firstRow = std::max(0, -top);
+  const int endRow = std::min(rows, image.height() - top);
+  const int endColumn = std::min(c.Width, image.width() - (OVERVIEW_GLYPH_X - 1));
+  for (int y = firstRow; y < endRow; ++y) {
     const int iy = top + y;
-    if (iy < 0 || iy >= image.height()) continue;
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(iy));
-    for (int x = 0; x < c.Width; ++x) {
+    for (int x = 0; x < endColumn; ++x) {
       const int ix = OVERVIEW_GLYPH_X - 1 + x;  // the image starts 1 pixel right of the cell's line
-      if (ix < 0 || ix >= image.width()) break;
       const int v = FONT_GetPixel(doc, code, x, y);
       if (v == 0) continue;
       uint32_t colour = FONTGEN_ValueToColour(doc->Type, v);

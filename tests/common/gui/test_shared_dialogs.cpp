@@ -31,8 +31,9 @@ class SharedDialogsTest : public QObject {
         {GUI_CTRL_CHECK, "Suppress &logging", 110, 30, 24, 130, 14},
         {GUI_CTRL_GROUP, "Group", 120, 20, 60, 40, 50},
         {GUI_CTRL_CHECK, "A check box whose text is much longer than its place", 111, 30, 80, 20, 14},
+        {GUI_CTRL_BUTTON, "Beside", 130, 60, 78, 40, 20},
     };
-    RuntimeDialog dialog(nullptr, GuiDialogDesc{"Logging", 294, 120, controls, 5});
+    RuntimeDialog dialog(nullptr, GuiDialogDesc{"Logging", 294, 120, controls, 6});
     QCOMPARE(dialog.windowTitle(), QString("Logging"));
     const double s = dialog.Scale(), sx = dialog.ScaleX();
     QVERIFY(s >= 1.0);
@@ -47,6 +48,12 @@ class SharedDialogsTest : public QObject {
     QCOMPARE(longer->width(), longer->sizeHint().width());
     QVERIFY(dialog.Control(120)->geometry().right() > longer->geometry().right());
     QVERIFY(dialog.width() > longer->geometry().right());
+    // The button that stood beside it moves right of it, and the column further right
+    // (OK and Cancel) moves along; the first check box stays.
+    QVERIFY(dialog.Control(130)->x() > longer->geometry().right());
+    QVERIFY(dialog.Control(GUI_ID_OK)->x() > dialog.Control(130)->x());
+    QCOMPARE(dialog.Control(GUI_ID_OK)->x(), dialog.Control(GUI_ID_CANCEL)->x());
+    QCOMPARE(check->x(), int(30 * sx + 0.5));
     QVERIFY(dialog.width() >= int(294 * sx + 0.5));
     QCOMPARE(dialog.height(), int(120 * s + 0.5));
     QVERIFY(dialog.Get<QPushButton>(GUI_ID_OK)->isDefault());

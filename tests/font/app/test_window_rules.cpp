@@ -129,6 +129,16 @@ TEST(OverviewGeometry, RowHeightCellWidthAndColumns) {
   EXPECT_EQ(OVERVIEW_NameX(g), 50 + 16 * 29 + 20);
   h.Doc->Height = 24;
   EXPECT_EQ(OVERVIEW_Geometry(h.Doc).RowHeight, 25);
+  // Values of a damaged file are bounded before they make pixels.
+  h.Doc->MaxWidth = INT32_MAX;
+  h.Doc->Height = INT32_MAX;
+  g = OVERVIEW_Geometry(h.Doc);
+  EXPECT_EQ(g.CellWidth, OVERVIEW_MAX_WIDTH + 21);
+  EXPECT_EQ(g.RowHeight, OVERVIEW_MAX_WIDTH + 1);
+  EXPECT_GT(OVERVIEW_CellX(g, 16), 0);
+  EXPECT_EQ(OVERVIEW_HorizontalRange(h.Doc, 0), 16 * OVERVIEW_MAX_WIDTH + 408);
+  h.Doc->MaxWidth = -5;
+  EXPECT_EQ(OVERVIEW_Geometry(h.Doc).CellWidth, 21);
 }
 
 TEST(OverviewGeometry, HitTestsCodesAndMargins) {
@@ -277,4 +287,15 @@ TEST(CharacterView, ValueKeys) {
   EXPECT_EQ(CHARVIEW_KeyCommand('F', &param), 715u);
   EXPECT_EQ(CHARVIEW_KeyCommand('G', &param), 0u);
   EXPECT_EQ(param, 0u);
+}
+
+TEST(CharacterView, DamagedMetricsStayBounded) {
+  fonttest::init_tables();
+  DocHolder h(fonttest::make_manual(FONT_TYPE_EXT, 10, INT32_MAX));
+  fonttest::add_glyph(h.Doc, 0x41, 2, 2, 0, INT32_MIN);
+  FONT_SetCurrentChar(h.Doc, 0x41);
+  EXPECT_EQ(CHARVIEW_GlyphTop(h.Doc, 0x41), 0x10000);
+  PixelCursor hit;
+  EXPECT_FALSE(CHARVIEW_HitTest(h.Doc, 0x41, 10, 5, 5, &hit));
+  EXPECT_EQ(GLYPHOR_PropertyLines(h.Doc).Character[7], "Y-Position:   4294967295");
 }
