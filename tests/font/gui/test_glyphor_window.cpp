@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -275,6 +277,40 @@ class GlyphorWindowTest : public QObject {
     // Outside the character: the cursor stays.
     QTest::mouseClick(view, Qt::LeftButton, {}, view->contentsRect().topLeft() + QPoint(8 * s, s));
     QCOMPARE(GLYPHOR_GetPixelCursor().Column, 3);
+  }
+
+  void wheelScrollBarsAndPopUps() {
+    OverviewView* view = m_pWindow->Overview();
+    QCOMPARE(view->FirstRow(), 0);
+    // One row per 120 units, down for a negative delta.
+    QWheelEvent down(QPointF(60, 20), view->viewport()->mapToGlobal(QPointF(60, 20)), QPoint(), QPoint(0, -240),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &down);
+    QCOMPARE(view->FirstRow(), 2);
+    // The vertical range reaches the last block; the horizontal one holds the names.
+    const int page = OVERVIEW_PageRows(view->viewport()->height(), 17);
+    QCOMPARE(view->verticalScrollBar()->maximum(), 4096 - page + 1);
+    m_pWindow->resize(500, 640);
+    const int names = view->fontMetrics().horizontalAdvance("Comb. Half Marks, CJK Comp. Forms & SFV");
+    QTRY_COMPARE(view->horizontalScrollBar()->maximum(),
+                 OVERVIEW_HorizontalRange(doc(), names) - view->viewport()->width());
+    QVERIFY(view->horizontalScrollBar()->maximum() > 0);
+    // A right click selects and pops up menu 501; in the character view the Pixel index menu.
+    const QPoint o = cellOrigin('W');
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, o + QPoint(5, 5));
+    QCOMPARE(int(doc()->CurrentChar), int('W'));
+    QTRY_VERIFY(m_pWindow->PopupMenu()->isVisible());
+    QCOMPARE(m_pWindow->PopupMenu()->actions().size(), 3);
+    m_pWindow->PopupMenu()->close();
+    CharView* chars = m_pWindow->CharacterView();
+    const int s = chars->CellSize();
+    QTest::mouseClick(chars, Qt::RightButton, {}, chars->contentsRect().topLeft() + QPoint(s + 2, 2 * s + 2));
+    QCOMPARE(GLYPHOR_GetPixelCursor().Column, 1);
+    QCOMPARE(GLYPHOR_GetPixelCursor().Row, 2);
+    QTRY_VERIFY(m_pWindow->PixelMenu()->isVisible());
+    QVERIFY(m_pWindow->MenuAction(701)->isEnabled());
+    QVERIFY(!m_pWindow->MenuAction(702)->isEnabled());
+    m_pWindow->PixelMenu()->close();
   }
 
   void menuAndToolStates() {
