@@ -35,7 +35,19 @@ ValueEntryDialog::ValueEntryDialog(QWidget* parent, const char* title, ValueFiel
     edit->setText(QString::fromStdString(VALUE_Format(*m_fields[i].pValue, m_fields[i].Radix)));
     edit->installEventFilter(this);
   }
-  if (!m_fields.empty()) Get<QLineEdit>(GUI_VALUE_FIRST_ID)->selectAll();
+  // Typing starts in the first field; Tab walks the fields, then OK and Cancel.
+  QWidget* previous = nullptr;
+  for (int i = 0; i < static_cast<int>(m_fields.size()); ++i) {
+    QWidget* edit = Get<QLineEdit>(GUI_VALUE_FIRST_ID + i);
+    if (previous) setTabOrder(previous, edit);
+    previous = edit;
+  }
+  if (previous) {
+    setTabOrder(previous, Control(GUI_ID_OK));
+    setTabOrder(Control(GUI_ID_OK), Control(GUI_ID_CANCEL));
+    Get<QLineEdit>(GUI_VALUE_FIRST_ID)->setFocus();
+    Get<QLineEdit>(GUI_VALUE_FIRST_ID)->selectAll();
+  }
 }
 
 bool ValueEntryDialog::eventFilter(QObject* watched, QEvent* event) {

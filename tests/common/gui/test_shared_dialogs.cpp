@@ -1,5 +1,6 @@
 // Shared window layer: run-time dialogs and their centring, the value-entry dialog's
 // typing filter and range check, and the splitter frame's sizes.
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,9 +117,13 @@ class SharedDialogsTest : public QObject {
     QCOMPARE(hexEdit->text(), QString("41"));
     QCOMPARE(decEdit->text(), QString("3"));
     dialog.show();
-    hexEdit->setFocus();
-    hexEdit->setText("");
-    QTest::keyClicks(hexEdit, "1G0");
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget(), hexEdit);  // typing starts in the first field
+    QCOMPARE(hexEdit->selectedText(), QString("41"));
+    QTest::keyClicks(QApplication::focusWidget(), "1G0");  // replaces the selected text
+    QCOMPARE(hexEdit->text(), QString("10"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), decEdit);
     QCOMPARE(hexEdit->text(), QString("10"));
     QCOMPARE(beeps, 1);
     decEdit->setText("");
