@@ -12,6 +12,9 @@ namespace {
 QString last_folder;  // the folder of the last save: the next dialog starts there
 
 QString filter_text(const FileFilter& f) {
+  // A text that already names its patterns ("'C'-files (*.c)") is shown as it is.
+  const QString text = QString::fromUtf8(f.pText);
+  if (text.endsWith(')') && text.contains('(')) return text;
   QString patterns = QString::fromUtf8(f.pPatterns).replace(';', ' ').simplified();
   return QString::fromUtf8(f.pText) + " (" + patterns + ")";
 }

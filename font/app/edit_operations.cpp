@@ -1,18 +1,11 @@
 // Glyph editing operations: the model's operations on the current font with the
-// status text of a job and the pixel cursor of the character view.
+// status text of a job.
 #include "font/app/edit_operations.h"
 
 #include "font/app/font_operations.h"
 #include "font/app/glyphor_host.h"
 #include "font/model/glyph_edit.h"
 #include "font/model/pixel_value.h"
-
-namespace {
-
-int s_cursorX;
-int s_cursorY;
-
-}  // namespace
 
 int FONTOP_GlyphEditOfId(unsigned id) {
   // First identifier of each group and its first operation.
@@ -59,11 +52,3 @@ bool FONTOP_ChangePixel(const FontPixelRequest& r) {
   GLYPHOR_Host()->Redraw();
   return written;
 }
-
-void FONTOP_SetPixelCursor(int x, int y) {
-  s_cursorX = x;
-  s_cursorY = y;
-}
-
-int FONTOP_PixelCursorX() { return s_cursorX; }
-int FONTOP_PixelCursorY() { return s_cursorY; }

@@ -13,7 +13,3 @@ int FONTOP_GlyphEditOfId(unsigned id);
 bool FONTOP_Edit(const FontEditRequest& request);
 // Changes one pixel of the current character; true when a value was written.
 bool FONTOP_ChangePixel(const FontPixelRequest& request);
-// Pixel cursor of the character view, used by the Pixel index menu commands.
-void FONTOP_SetPixelCursor(int x, int y);
-int FONTOP_PixelCursorX();
-int FONTOP_PixelCursorY();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/host/app_host.h"
+#include "font/app/font_options.h"
 #include "font/app/font_requests.h"
 
 struct GlyphorHost : AppHost {
@@ -21,6 +22,13 @@ struct GlyphorHost : AppHost {
   virtual bool AskValue(const char* title, const char* label, int min, int max, int* value) = 0;
   // About box with the program's full title.
   virtual void ShowAbout(const char* title) = 0;
+  // Option dialog of the Options menu (780 to 784) on the record read; true on OK.
+  // Without a window nobody can choose: Cancel.
+  virtual bool AskOptions(unsigned id, FontOptions* options) {
+    (void)id;
+    (void)options;
+    return false;
+  }
 };
 
 // The installed host (also installed as the shared host); never null.

@@ -6,12 +6,14 @@
 
 #include "common/cmdline/cmdline.h"
 #include "font/app/command_ids.h"
+#include "font/app/char_view_rules.h"
 #include "font/app/command_table.h"
 #include "font/app/commands.h"
 #include "font/app/edit_operations.h"
 #include "font/app/font_operations.h"
 #include "font/app/glyphor_app.h"
 #include "font/app/glyphor_host.h"
+#include "font/app/option_dialogs.h"
 #include "font/app/range_operations.h"
 #include "font/formats/font_save.h"
 #include "font/model/current_font.h"
@@ -71,7 +73,8 @@ void file_command(unsigned id, unsigned) {
   switch (id) {
     case GLYPHOR_ID_NEW: {
       FontCreateRequest r;
-      if (GLYPHOR_Host()->AskFont(&r) && GLYPHOR_Host()->AskGenerationOptions(&r)) FONTOP_Create(r);
+      // The chooser depends on the type and encoding: the options dialog comes first.
+      if (GLYPHOR_Host()->AskGenerationOptions(&r) && GLYPHOR_Host()->AskFont(&r)) FONTOP_Create(r);
       break;
     }
     case GLYPHOR_ID_SAVE:
@@ -93,8 +96,7 @@ void file_command(unsigned id, unsigned) {
     }
     case GLYPHOR_ID_LOAD_BDF: {
       FontFileRequest r;
-      if (ask_open("Select 'BDF' file", "'BDF'-files (*.bdf)", "*.bdf", &r.Path))
-        FONTMSG_ReportMsg(FONTMSG_MENU_NOT_BUILT);
+      if (ask_open("Select 'BDF' file", "'BDF'-files (*.bdf)", "*.bdf", &r.Path)) FONTOP_LoadFile(r);
       break;
     }
     case GLYPHOR_ID_MERGE_C:
@@ -145,12 +147,18 @@ void range_dialog(bool enable) {
   FONTOP_EnableRange(r);
 }
 
-// The Pixel index menu at the character view's pixel cursor.
-void pixel_command(unsigned id) {
+// The Pixel index menu, or a value key of the character view (param
+// CHARVIEW_KEY_PARAM), at the character view's pixel cursor.
+void pixel_command(unsigned id, unsigned param) {
   FontPixelRequest r;
-  r.X = FONTOP_PixelCursorX();
-  r.Y = FONTOP_PixelCursorY();
-  if (id >= GLYPHOR_ID_PIXEL_SET_0) {
+  const PixelCursor cursor = GLYPHOR_GetPixelCursor();
+  r.X = cursor.Column;
+  r.Y = cursor.Row;
+  if (id >= GLYPHOR_ID_PIXEL_SET_0 && param == CHARVIEW_KEY_PARAM) {
+    r.Change = PIXEL_KEY;
+    r.Value = static_cast<int>(id - GLYPHOR_ID_PIXEL_SET_0);
+    r.FromKey = true;
+  } else if (id >= GLYPHOR_ID_PIXEL_SET_0) {
     r.Change = PIXEL_SET;
     r.Value = static_cast<int>(id - GLYPHOR_ID_PIXEL_SET_0);
   } else {
@@ -161,7 +169,7 @@ void pixel_command(unsigned id) {
   FONTOP_ChangePixel(r);
 }
 
-void edit_command(unsigned id, unsigned) {
+void edit_command(unsigned id, unsigned param) {
   switch (id) {
     case GLYPHOR_ID_TOGGLE_CHAR:
       FONTOP_ToggleChar();
@@ -188,7 +196,7 @@ void edit_command(unsigned id, unsigned) {
       break;
     default:
       if (id >= GLYPHOR_ID_PIXEL_INC && id <= GLYPHOR_ID_PIXEL_SET_15)
-        pixel_command(id);
+        pixel_command(id, param);
       else if (FONTOP_GlyphEditOfId(id) >= 0)
         FONTOP_GlyphEdit(FontGlyphEditRequest{FONTOP_GlyphEditOfId(id), 1});
       break;
@@ -208,8 +216,8 @@ void view_command(unsigned id, unsigned) {
     case GLYPHOR_ID_CMD_HELP:
       GLYPHOR_Host()->ShowHelp("CMD Help", CMDLINE_HelpText(GLYPHOR_aCommand).c_str());
       break;
-    default:  // option dialogs come with the window
-      FONTMSG_ReportMsg(FONTMSG_MENU_NOT_BUILT);
+    default:
+      GLYPHOR_RunOptionDialog(id);
       break;
   }
 }
@@ -249,6 +257,6 @@ void GLYPHOR_ResetCommandState() {
   s_enabledOnly = false;
   s_saveFormat = FONT_FORMAT_C;
   s_lastRange = FontRangeRequest{0, 0, 1};
-  FONTOP_SetPixelCursor(0, 0);
+  GLYPHOR_SetPixelCursor(PixelCursor{});
 }
 bool GLYPHOR_IsEnabledOnlyView() { return s_enabledOnly; }

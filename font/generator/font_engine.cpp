@@ -8,6 +8,7 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -66,6 +67,13 @@ bool ENGINE_FamilyExists(const char* family) {
   if (!family || !*family) return false;
   load_families();
   return s_families.count(family) != 0;
+}
+
+std::vector<std::string> ENGINE_ListFamilies() {
+  load_families();
+  std::vector<std::string> list(s_families.begin(), s_families.end());
+  std::sort(list.begin(), list.end());
+  return list;
 }
 
 static bool find_file(const char* family, int weight, bool italic, std::string* file, int* index) {

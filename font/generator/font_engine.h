@@ -31,6 +31,8 @@ struct EngineGlyph {
 };
 
 bool ENGINE_FamilyExists(const char* family);
+// Every installed family name, sorted.
+std::vector<std::string> ENGINE_ListFamilies();
 // Opens the best face of the family for weight (100..900) and italic. Height as a
 // logical font height: negative = em size in pixels, positive = cell height.
 EngineFont* ENGINE_Open(const char* family, int weight, bool italic, int height);

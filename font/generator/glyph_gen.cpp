@@ -363,6 +363,7 @@ int FONTGEN_EffectiveAAMode(int type, int aaMode) {
 }
 
 bool FONTGEN_FaceExists(const char* family) { return ENGINE_FamilyExists(family); }
+std::vector<std::string> FONTGEN_ListFaces() { return ENGINE_ListFamilies(); }
 
 FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int aaMode) {
   HOST_Get()->SetWaitCursor(true);

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "font/model/font_doc.h"
 
@@ -21,6 +23,8 @@ void FONTGEN_ResetPhaseSearch();
 
 // True when an installed face has exactly this family name (case-sensitive).
 bool FONTGEN_FaceExists(const char* family);
+// The installed face names, sorted (the font chooser's list).
+std::vector<std::string> FONTGEN_ListFaces();
 // Creates a document for the logical font and installs its glyph source, which draws
 // each glyph on demand. Failures have been reported; returns null.
 FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int aaMode);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "font/app/char_view_rules.h"
 #include "font/app/command_ids.h"
 #include "font/app/edit_operations.h"
 #include "font/model/current_font.h"
@@ -60,19 +61,31 @@ TEST_F(EditCommands, MenuIdentifiersReachTheGlyphOperations) {
 TEST_F(EditCommands, PixelMenusWorkAtThePixelCursor) {
   FONT_SetCurrent(Font());
   FontDoc* doc = FONT_GetCurrent();
-  FONTOP_SetPixelCursor(1, 1);
+  GLYPHOR_SetPixelCursor(PixelCursor{1, 1});
   GLYPHOR_Execute(GLYPHOR_ID_PIXEL_INC, 0);  // 2 > 1: ignored
   EXPECT_EQ(FONT_GetPixel(doc, 'A', 1, 1), 1);
   EXPECT_STREQ(EDITLOG_GetText(), "");
   GLYPHOR_Execute(GLYPHOR_ID_PIXEL_INVERT, 0);
   EXPECT_EQ(FONT_GetPixel(doc, 'A', 1, 1), 0);
   EXPECT_EQ(Lines("* Pixel index of character 0x41 (65) at 1/1 set to 0"), 1);
-  FONTOP_SetPixelCursor(0, 3);
+  GLYPHOR_SetPixelCursor(PixelCursor{0, 3});
   GLYPHOR_Execute(GLYPHOR_ID_PIXEL_SET_0 + 1, 0);
   EXPECT_EQ(FONT_GetPixel(doc, 'A', 0, 3), 1);
   GLYPHOR_Execute(GLYPHOR_ID_PIXEL_DEC, 0);
   EXPECT_EQ(FONT_GetPixel(doc, 'A', 0, 3), 0);
   EXPECT_EQ(Lines("* Pixel index"), 2);
+}
+
+TEST_F(EditCommands, ValueKeysOfTheCharacterViewAreCheckedAndLogged) {
+  FONT_SetCurrent(Font());
+  FontDoc* doc = FONT_GetCurrent();
+  GLYPHOR_SetPixelCursor(PixelCursor{0, 3});
+  GLYPHOR_Execute(GLYPHOR_ID_PIXEL_SET_0 + 5, CHARVIEW_KEY_PARAM);  // above 1: refused
+  EXPECT_EQ(FONT_GetPixel(doc, 'A', 0, 3), 0);
+  EXPECT_STREQ(EDITLOG_GetText(), "");
+  GLYPHOR_Execute(GLYPHOR_ID_PIXEL_SET_0 + 1, CHARVIEW_KEY_PARAM);
+  EXPECT_EQ(FONT_GetPixel(doc, 'A', 0, 3), 1);
+  EXPECT_EQ(Lines("* Pixel index of character 0x41 (65) at 0/3 set to 1"), 1);
 }
 
 TEST_F(EditCommands, KeysOnAFramedFontRecomputeTheFrame) {

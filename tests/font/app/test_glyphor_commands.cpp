@@ -199,7 +199,7 @@ TEST_F(Commands, NewAsksTheChooserAndTheOptionsAndCancelKeepsTheFont) {
   FontDoc* doc = Font();
   FONT_SetCurrent(doc);
   GLYPHOR_Execute(GLYPHOR_ID_NEW, 0);
-  EXPECT_EQ(host.Dialogs, std::vector<std::string>{"font"});
+  EXPECT_EQ(host.Dialogs, std::vector<std::string>{"options"});
   EXPECT_EQ(FONT_GetCurrent(), doc);
   GLYPHOR_Execute(GLYPHOR_ID_ABOUT, 0);
   EXPECT_EQ(host.Dialogs.back(), std::string("about ") + GLYPHOR_FullTitle());
