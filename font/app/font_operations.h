@@ -18,9 +18,10 @@ bool FONTOP_LoadFile(const FontFileRequest& request);
 bool FONTOP_ToggleChar();
 void FONTOP_SetNoMessages();
 
+// Merges a ".c" or ".xbf" file into the current font (its characters win).
+bool FONTOP_Merge(const FontFileRequest& request);
 // Operations of a later version: they check for a font and say they are not available.
 bool FONTOP_Edit(const FontEditRequest& request);
-bool FONTOP_Merge(const FontFileRequest& request);
 bool FONTOP_ReadPattern(const FontFileRequest& request);
 // Any other editing command of the menus (by identifier).
 bool FONTOP_MenuNotBuilt(unsigned id);
