@@ -1,6 +1,7 @@
 // BDF reader.
 #include "font/formats/bdf_reader.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -83,32 +84,42 @@ struct Glyph {
   bool HasCode = false, HasAdvance = false, HasBox = false;
 };
 
-// Reads the BITMAP rows and stores the glyph trimmed to its ink (at least 1 x 1).
-bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
-  std::vector<std::pair<int, int>> ink;
-  long minX = g.Width, maxX = -1, minY = g.Height, maxY = -1;
+// Walks the BITMAP rows, calling ink(x, y) for every set pixel inside the width;
+// false when a row is missing, empty or holds a character that is not a hex digit.
+template <typename F>
+bool walk_rows(Cursor* c, const Glyph& g, F ink) {
   for (long y = 0; y < g.Height; ++y) {
     c->next_line();
     c->blanks();
     if (c->end()) return false;
+    const size_t start = c->pos;
     long x = 0;
-    bool any = false;
     while (!c->end() && c->at() != '\r' && c->at() != '\n' && c->at() != ' ' && c->at() != '\t') {
-      int d = hex_digit(c->at());
+      const int d = hex_digit(c->at());
       if (d < 0) return false;
-      for (int bit = 0; bit < 4; ++bit, ++x)
-        if (x < g.Width && (d >> (3 - bit) & 1)) {
-          ink.emplace_back(static_cast<int>(x), static_cast<int>(y));
-          if (x < minX) minX = x;
-          if (x > maxX) maxX = x;
-          if (y < minY) minY = y;
-          if (y > maxY) maxY = y;
-        }
+      if (d && x < g.Width)
+        for (int bit = 0; bit < 4; ++bit)
+          if (x + bit < g.Width && (d >> (3 - bit) & 1)) ink(x + bit, y);
+      x += 4;
       ++c->pos;
-      any = true;
     }
-    if (!any) return false;
+    if (c->pos == start) return false;
   }
+  return true;
+}
+
+// Reads the BITMAP rows and stores the glyph trimmed to its ink (at least 1 x 1). The
+// rows are walked twice: for the ink's bounds, then into the planes.
+bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
+  long minX = g.Width, maxX = -1, minY = g.Height, maxY = -1;
+  const size_t rowsStart = c->pos;
+  if (!walk_rows(c, g, [&](long x, long y) {
+        if (x < minX) minX = x;
+        if (x > maxX) maxX = x;
+        if (y < minY) minY = y;
+        if (y > maxY) maxY = y;
+      }))
+    return false;
   if (maxX < 0) minX = maxX = minY = maxY = 0;
   if (g.Width == 0 || g.Height == 0) {  // nothing to trim: a record without planes
     minX = minY = 0;
@@ -128,8 +139,17 @@ bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
   ch.TopAboveBaseline = static_cast<int>(g.Height + g.YOff - minY);
   ch.CursorDist = static_cast<int>(g.Advance);
   ch.StoredBytesPerLine = static_cast<int>((w + 7) / 8);
-  for (const auto& p : ink)
-    FONT_SetPixel(doc, code, static_cast<int>(p.first - minX), static_cast<int>(p.second - minY), 1);
+  uint8_t* plane = ch.pPixels;
+  const size_t bpl = static_cast<size_t>((w + 7) / 8);
+  if (plane) {
+    const size_t rowsEnd = c->pos;
+    c->pos = rowsStart;
+    walk_rows(c, g, [&](long x, long y) {
+      const size_t i = static_cast<size_t>(y - minY) * bpl + static_cast<size_t>(x - minX) / 8;
+      if (i < ch.PlaneSize) plane[i] = static_cast<uint8_t>(plane[i] | 1u << ((x - minX) % 8));
+    });
+    c->pos = rowsEnd;
+  }
   ch.Generated = ch.Available = 1;
   FONT_SetEnabled(doc, code, 1);
   return true;

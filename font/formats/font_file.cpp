@@ -18,10 +18,14 @@ int FONTFILE_Load(const char* path, std::string* text) {
     std::fclose(f);
     return FONTFILE_READ_FAILED;
   }
-  text->reserve(static_cast<size_t>(st.st_size));
+  // The size fstat gave is read in one go; a file that grew meanwhile is read on in
+  // pieces up to the cap.
+  text->resize(static_cast<size_t>(st.st_size));
+  size_t got = text->empty() ? 0 : std::fread(&(*text)[0], 1, text->size(), f);
+  text->resize(got);
   char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0) {
+  size_t n = 0;
+  while (got == static_cast<size_t>(st.st_size) && (n = std::fread(buf, 1, sizeof(buf), f)) > 0) {
     if (text->size() + n > FONTFILE_MAX_SIZE) break;
     text->append(buf, n);
   }

@@ -53,7 +53,7 @@ int FONTSAVE_Save(FontDoc* doc, int format, bool askOverwrite, const FontSaveOpt
   } else if (!OUTFILE_Open(&out, doc->acPath)) {
     FONTMSG_ReportMsg(FONTMSG_WRITE_ERROR);
     result = FONTSAVE_FAILED;
-  } else if (run_writer(doc, format, out.pStream, o) != 0) {
+  } else if (std::setvbuf(out.pStream, nullptr, _IOFBF, 1 << 20), run_writer(doc, format, out.pStream, o) != 0) {
     OUTFILE_Abort(&out);
   } else if (std::ferror(out.pStream)) {
     OUTFILE_Abort(&out);  // the writer has said "Writing error"

@@ -15,6 +15,7 @@
 #include "font/model/current_font.h"
 #include "font/model/edit_log.h"
 #include "font/support/font_test_util.h"
+#include "font/support/glyphor_job.h"
 #include "font/support/glyphor_recording_host.h"
 #include "support/engine_configs.h"
 #include "support/run_process.h"
@@ -38,13 +39,6 @@ void save(FontDoc* doc, const std::string& path, int format) {
   ASSERT_EQ(FONTSAVE_Save(doc, format, false, FontSaveOptions{}), 0);
 }
 
-// Every pixel of a glyph, row by row.
-std::vector<int> pixels(const FontDoc* doc, unsigned code) {
-  std::vector<int> v;
-  for (int y = 0; y < FONT_PlaneRows(doc, code); ++y)
-    for (int x = 0; x < doc->aChar[code].Width; ++x) v.push_back(FONT_GetPixel(doc, code, x, y));
-  return v;
-}
 
 // A C font file parsed without any message; null when it does not parse.
 FontDoc* parse(const std::string& path) {
@@ -98,8 +92,8 @@ struct MergeOperation : ::testing::Test {
     FontDoc* doc = FONT_GetCurrent();
     ASSERT_NE(doc, nullptr);
     FontDoc* sym = symbols(6);
-    EXPECT_EQ(pixels(doc, 0x2190), pixels(sym, 0x2190));
-    EXPECT_EQ(pixels(doc, 'A'), pixels(sym, 'A'));
+    EXPECT_EQ(fonttest::glyph_pixels(doc, 0x2190), fonttest::glyph_pixels(sym, 0x2190));
+    EXPECT_EQ(fonttest::glyph_pixels(doc, 'A'), fonttest::glyph_pixels(sym, 'A'));
     EXPECT_EQ(doc->aChar[0x2190].Enabled, 1);
     EXPECT_EQ(doc->aChar['B'].Width, 2);
     EXPECT_EQ(FONT_GetPixel(doc, 'B', 0, 0), 1);
@@ -163,18 +157,7 @@ TEST_F(MergeOperation, JobMergesAndEachFailureKeepsTheFontWithItsMessage) {
 }
 
 // Whole jobs of the binary.
-struct MergeJob : ::testing::Test {
-  TempDir dir;
-  std::string work;
-  void SetUp() override {
-    work = dir / "work";
-    std::filesystem::create_directories(work);
-  }
-  ProcessResult Run(const std::vector<std::string>& args) {
-    return run_process(GLYPHOR_BINARY, args, work, dir / "config");
-  }
-  std::string In(const std::string& name) const { return work + "/" + name; }
-};
+struct MergeJob : ::testing::Test, fonttest::GlyphorJob {};
 
 TEST_F(MergeJob, LatinFontMergedWithASymbolSetFromCAndFromXbf) {
   ProcessResult r = Run({"-createDejaVu Sans,REGULAR,16,STD,UC16", "-enable0-FFFF,0", "-enable20-7E,1",
@@ -194,13 +177,13 @@ TEST_F(MergeJob, LatinFontMergedWithASymbolSetFromCAndFromXbf) {
       if (start[0] == '-') args.insert(args.end(), {"-enable0-FFFF,0", "-enable20-7E,1"});
       args.insert(args.end(), {"-merge" + file, "-saveasout.c,C", "-exit"});
       r = Run(args);
-      ASSERT_EQ(r.ExitCode, 0) << file << " " << start << ": " << r.Err << read_whole_file(In("Glyphor.err"));
+      ASSERT_EQ(r.ExitCode, 0) << file << " " << start << ": " << r.Err << File("Glyphor.err");
       FontDoc* out = parse(In("out.c"));
       ASSERT_NE(out, nullptr) << file;
       EXPECT_EQ(out->Height, latin->Height);
-      EXPECT_EQ(pixels(out, 0x2190), pixels(sym, 0x2190)) << file;
-      EXPECT_EQ(pixels(out, 'A'), pixels(sym, 'A')) << file;
-      EXPECT_EQ(pixels(out, 'B'), pixels(latin, 'B')) << file;
+      EXPECT_EQ(fonttest::glyph_pixels(out, 0x2190), fonttest::glyph_pixels(sym, 0x2190)) << file;
+      EXPECT_EQ(fonttest::glyph_pixels(out, 'A'), fonttest::glyph_pixels(sym, 'A')) << file;
+      EXPECT_EQ(fonttest::glyph_pixels(out, 'B'), fonttest::glyph_pixels(latin, 'B')) << file;
       EXPECT_EQ(out->aChar['B'].Width, latin->aChar['B'].Width);
       FontRangeList ranges = FONT_BuildRangeList(out);
       ASSERT_EQ(ranges.aRange.size(), 2u);
@@ -220,14 +203,14 @@ TEST_F(MergeJob, FailedMergeEndsTheJobWithItsMessage) {
   FONT_Destroy(sym);
   ProcessResult r = Run({"-createDejaVu Sans,REGULAR,16,STD,UC16", "-mergesmall.xbf", "-exit"});
   EXPECT_EQ(r.ExitCode, 1);
-  EXPECT_NE(read_whole_file(In("Glyphor.err")).find("Merging fonts does not work with different font sizes!"),
+  EXPECT_NE(File("Glyphor.err").find("Merging fonts does not work with different font sizes!"),
             std::string::npos);
   r = Run({"-createDejaVu Sans,REGULAR,16,STD,UC16", "-mergesmall.bdf", "-exit"});
   EXPECT_EQ(r.ExitCode, 1);
-  EXPECT_NE(read_whole_file(In("Glyphor.err")).find("File extension must be 'XBF' or 'C'"), std::string::npos);
+  EXPECT_NE(File("Glyphor.err").find("File extension must be 'XBF' or 'C'"), std::string::npos);
   r = Run({"-mergesmall.xbf", "-exit"});
   EXPECT_EQ(r.ExitCode, 1);
-  EXPECT_NE(read_whole_file(In("Glyphor.err")).find("No font data"), std::string::npos);
+  EXPECT_NE(File("Glyphor.err").find("No font data"), std::string::npos);
 }
 
 }  // namespace

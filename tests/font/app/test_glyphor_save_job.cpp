@@ -7,39 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-
-#include "support/run_process.h"
-#include "support/temp_dir.h"
+#include "font/support/glyphor_job.h"
 
 namespace {
 
-struct SaveJob : ::testing::Test {
-  TempDir dir;
-  std::string work;
-  void SetUp() override {
-    work = dir / "work";
-    std::filesystem::create_directories(work);
-  }
-  ProcessResult Run(const std::vector<std::string>& args) {
-    return run_process(GLYPHOR_BINARY, args, work, dir / "config");
-  }
-  std::string File(const std::string& name) const { return read_whole_file(work + "/" + name); }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(work + "/" + name, std::ios::binary) << text;
-  }
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (auto& e : std::filesystem::directory_iterator(work)) {
-      const std::string name = e.path().filename().string();
-      if (name != ".stdout" && name != ".stderr") names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-};
+struct SaveJob : ::testing::Test, fonttest::GlyphorJob {};
 
 const char* kCreate = "-createDejaVu Sans,REGULAR,16,EXT,UC16";
 

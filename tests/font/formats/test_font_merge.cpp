@@ -18,14 +18,6 @@ struct Docs {
   }
 };
 
-// Every pixel of a glyph, row by row, frame pixels as -1.
-std::vector<int> pixels(const FontDoc* doc, unsigned code) {
-  std::vector<int> v;
-  const int rows = FONT_PlaneRows(doc, code);
-  for (int y = 0; y < rows; ++y)
-    for (int x = 0; x < doc->aChar[code].Width; ++x) v.push_back(FONT_GetPixel(doc, code, x, y));
-  return v;
-}
 
 TEST(FontMerge, SizeIsCheckedBeforeTypeAndNothingChangesOnEitherMessage) {
   Docs d{make_manual(FONT_TYPE_STD, 16), make_manual(FONT_TYPE_EXT, 17)};
@@ -49,7 +41,7 @@ TEST(FontMerge, FileGlyphReplacesTheCurrentOneWholeAndOthersStay) {
   add_glyph(d.File, 0x2190, 9, 3, 0, 3, 10);
   FONT_SetPixel(d.File, 0x2190, 8, 2, 1);
   d.File->aChar[0x2190].Available = 0;  // flags are copied as they are
-  const std::vector<int> before = pixels(d.Current, 'B');
+  const std::vector<int> before = fonttest::glyph_pixels(d.Current, 'B');
 
   ASSERT_EQ(FONTMERGE_Merge(d.Current, d.File), nullptr);
 
@@ -59,8 +51,8 @@ TEST(FontMerge, FileGlyphReplacesTheCurrentOneWholeAndOthersStay) {
   EXPECT_EQ(a.XPos, -1);
   EXPECT_EQ(a.TopAboveBaseline, 6);
   EXPECT_EQ(a.CursorDist, 4);
-  EXPECT_EQ(pixels(d.Current, 'A'), (std::vector<int>{0, 0, 0, 0, 0, 1}));
-  EXPECT_EQ(pixels(d.Current, 'B'), before);
+  EXPECT_EQ(fonttest::glyph_pixels(d.Current, 'A'), (std::vector<int>{0, 0, 0, 0, 0, 1}));
+  EXPECT_EQ(fonttest::glyph_pixels(d.Current, 'B'), before);
   EXPECT_EQ(d.Current->aChar['B'].Width, 4);
   const FontChar& arrow = d.Current->aChar[0x2190];
   EXPECT_EQ(arrow.Enabled, 1);
@@ -82,7 +74,7 @@ TEST(FontMerge, SameSizeGlyphIsOverwrittenNotOred) {
   add_glyph(d.File, 'x', 2, 3);
   FONT_SetPixel(d.File, 'x', 1, 2, 7);
   ASSERT_EQ(FONTMERGE_Merge(d.Current, d.File), nullptr);
-  EXPECT_EQ(pixels(d.Current, 'x'), (std::vector<int>{0, 0, 0, 0, 0, 7}));
+  EXPECT_EQ(fonttest::glyph_pixels(d.Current, 'x'), (std::vector<int>{0, 0, 0, 0, 0, 7}));
 }
 
 TEST(FontMerge, StandardGlyphWithoutGlyphHeightTakesTheFontHeight) {
@@ -105,7 +97,7 @@ TEST(FontMerge, FramedGlyphKeepsItsFramePixels) {
   FONT_SetPixel(d.File, 'o', 1, 1, 1);
   FONT_ComputeFrame(d.File, 'o');
   ASSERT_EQ(FONTMERGE_Merge(d.Current, d.File), nullptr);
-  EXPECT_EQ(pixels(d.Current, 'o'), (std::vector<int>{0, -1, 0, -1, 1, -1, 0, -1, 0}));
+  EXPECT_EQ(fonttest::glyph_pixels(d.Current, 'o'), (std::vector<int>{0, -1, 0, -1, 1, -1, 0, -1, 0}));
 }
 
 TEST(FontMerge, CharacterNotYetRenderedGetsPlanes) {
