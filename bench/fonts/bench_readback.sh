@@ -4,7 +4,8 @@
 #     as XBF by glyphor, against bdftopcf (xfonts-utils) converting the same file to PCF.
 #  2. A 9,571-glyph C font written by glyphor (IPAGothic 24 px, 4 bpp, 0x4E00-0x9FFF) read
 #     back and saved again, against creating it from the installed font.
-# Prints a Markdown table: median of RUNS runs (default 5) and peak resident memory.
+# Prints a Markdown table: medians of RUNS runs (default 5) of wall time, CPU time (user +
+# system) and peak resident memory.
 #
 # usage: bench/fonts/bench_readback.sh [glyphor binary]
 set -eu
@@ -27,30 +28,31 @@ trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config"
 cd "$work"
 
-# Median wall time in seconds of $runs runs of a shell command (after one warm-up run).
-median() {
+# "wall cpu peakMB" medians of $runs runs of a shell command (after one warm-up run); cpu is
+# user + system time, the fair figure on a machine shared with other work.
+measure() {
   sh -c "$1" >/dev/null 2>&1
   i=0
   while [ $i -lt "$runs" ]; do
-    start=$(date +%s%N)
-    sh -c "$1" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
+    /usr/bin/time -f "%e %U %S %M" -o "$work/time.txt" sh -c "exec $1" >/dev/null 2>&1
+    cat "$work/time.txt"
     i=$((i + 1))
-  done | sort -n | awk '{ a[NR] = $1 } END { printf "%.3f", a[int((NR + 1) / 2)] / 1e6 }'
-}
-peak_mb() {
-  /usr/bin/time -f %M sh -c "exec $1" 2>&1 >/dev/null | tail -1 | awk '{ printf "%.1f", $1 / 1024 }'
+  done | awk '{ w[NR] = $1; c[NR] = $2 + $3; m[NR] = $4 }
+    function med(a, n,   i, j, t) {
+      for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+      return a[int((n + 1) / 2)]
+    }
+    END { n = NR; printf "%.3f %.3f %.1f", med(w, n), med(c, n), med(m, n) / 1024 }'
 }
 row() {  # name | command A | label A | command B | label B
-  ta=$(median "$2"); tb=$(median "$4")
-  ma=$(peak_mb "$2"); mb=$(peak_mb "$4")
-  ratio=$(awk -v a="$ta" -v b="$tb" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
-  echo "| $1 | $3 $ta s, $ma MB | $5 $tb s, $mb MB | $ratio |"
+  set -- "$1" "$2" "$3" "$4" "$5" $(measure "$2") $(measure "$4")
+  echo "| $1 | $3: $6 s wall, $7 s cpu, $8 MB | $5: $9 s wall, ${10} s cpu, ${11} MB |" \
+    "$(awk -v a="$6" -v b="$9" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }') |" \
+    "$(awk -v a="$7" -v b="${10}" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }') |"
 }
 
-echo "| case | glyphor | reference | time ratio |"
-echo "|---|---|---|---|"
+echo "| case | glyphor | reference | wall ratio | cpu ratio |"
+echo "|---|---|---|---|---|"
 
 unifont="$root/../shared/corpus/bdf/unifont/unifont.bdf"
 if [ -f "$unifont" ] && command -v bdftopcf >/dev/null 2>&1; then
@@ -59,7 +61,7 @@ if [ -f "$unifont" ] && command -v bdftopcf >/dev/null 2>&1; then
     "'$glyphor' unifont.bdf -saveasunifont.xbf,XBF -exit" "read + save XBF" \
     "bdftopcf -o unifont.pcf unifont.bdf" "bdftopcf"
 else
-  echo "| unifont.bdf | skipped (no ../shared/corpus/bdf or no bdftopcf) | | |"
+  echo "| unifont.bdf | skipped (no ../shared/corpus/bdf or no bdftopcf) | | | |"
 fi
 
 create="'$glyphor' '-createIPAGothic,REGULAR,-24,EXT_AA4,UC16' -enable0-FFFF,0 -enable4E00-9FFF,1"

@@ -79,6 +79,19 @@ int hex_digit(char c) {
   return -1;
 }
 
+// Plane bytes hold the first pixel in the least significant bit.
+uint8_t reverse_bits(uint8_t v) {
+  static uint8_t table[256];
+  static bool built;
+  if (!built) {
+    for (int b = 0; b < 256; ++b)
+      for (int i = 0; i < 8; ++i)
+        if (b & (1 << i)) table[b] = static_cast<uint8_t>(table[b] | (0x80 >> i));
+    built = true;
+  }
+  return table[v];
+}
+
 struct Glyph {
   long Code = -1, Advance = 0, Width = 0, Height = 0, XOff = 0, YOff = 0;
   bool HasCode = false, HasAdvance = false, HasBox = false;
@@ -110,7 +123,75 @@ bool walk_rows(Cursor* c, const Glyph& g, F ink) {
 
 // Reads the BITMAP rows and stores the glyph trimmed to its ink (at least 1 x 1). The
 // rows are walked twice: for the ink's bounds, then into the planes.
+// Narrow glyphs (the common case) in one walk: each row becomes a 64-bit mask, pixel x
+// at bit 63 - x. Rows are collected as they are read, so a claimed height costs nothing.
+bool read_narrow_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
+  static std::vector<uint64_t> rows;
+  rows.clear();
+  const uint64_t widthMask = g.Width >= 64 ? ~0ull : ~(~0ull >> g.Width);
+  uint64_t all = 0;
+  long minY = -1, maxY = -1;
+  for (long y = 0; y < g.Height; ++y) {
+    c->next_line();
+    c->blanks();
+    if (c->end()) return false;
+    const size_t start = c->pos;
+    uint64_t m = 0;
+    int shift = 60;
+    for (char ch = c->at(); !c->end() && ch != '\r' && ch != '\n' && ch != ' ' && ch != '\t'; ch = c->at()) {
+      const int d = hex_digit(ch);
+      if (d < 0) return false;
+      if (shift >= 0) m |= static_cast<uint64_t>(d) << shift;
+      shift -= 4;
+      ++c->pos;
+    }
+    if (c->pos == start) return false;
+    m &= widthMask;
+    if (m) {
+      if (minY < 0) minY = y;
+      maxY = y;
+    }
+    all |= m;
+    rows.push_back(m);
+  }
+  long minX = 0, w = 1, h = 1;
+  if (g.Width == 0 || g.Height == 0) {  // nothing to trim: a record without planes
+    w = g.Width;
+    h = g.Height;
+  } else if (all) {
+    minX = __builtin_clzll(all);
+    w = 63 - __builtin_ctzll(all) - minX + 1;
+    h = maxY - minY + 1;
+  } else {
+    minY = 0;
+  }
+  if (minY < 0) minY = 0;
+  const size_t bpl = static_cast<size_t>((w + 7) / 8);
+  const size_t bytes = w > 0 && h > 0 ? bpl * static_cast<size_t>(h) : 0;
+  if (bytes > *budget) return false;
+  *budget -= bytes;
+  if (g.Code < 0 || g.Code > 0xFFFF) return true;  // read and dropped
+  const unsigned code = static_cast<unsigned>(g.Code);
+  if (!FONT_AllocPlanes(doc, code, static_cast<int>(w), static_cast<int>(h))) return false;
+  FontChar& ch = doc->aChar[code];
+  ch.GlyphHeight = static_cast<int>(h);
+  ch.XPos = static_cast<int>(g.XOff + minX);
+  ch.TopAboveBaseline = static_cast<int>(g.Height + g.YOff - minY);
+  ch.CursorDist = static_cast<int>(g.Advance);
+  ch.StoredBytesPerLine = static_cast<int>(bpl);
+  if (ch.pPixels && all)
+    for (long y = 0; y < h; ++y) {
+      const uint64_t m = rows[static_cast<size_t>(minY + y)] << minX;
+      for (size_t b = 0; b < bpl; ++b)
+        ch.pPixels[static_cast<size_t>(y) * bpl + b] = reverse_bits(static_cast<uint8_t>(m >> (56 - 8 * b)));
+    }
+  ch.Generated = ch.Available = 1;
+  FONT_SetEnabled(doc, code, 1);
+  return true;
+}
+
 bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
+  if (g.Width <= 64) return read_narrow_bitmap(c, doc, g, budget);
   long minX = g.Width, maxX = -1, minY = g.Height, maxY = -1;
   const size_t rowsStart = c->pos;
   if (!walk_rows(c, g, [&](long x, long y) {

@@ -157,7 +157,7 @@ TEST_F(MergeOperation, JobMergesAndEachFailureKeepsTheFontWithItsMessage) {
 }
 
 // Whole jobs of the binary.
-struct MergeJob : ::testing::Test, fonttest::GlyphorJob {};
+struct MergeJob : fonttest::GlyphorJob {};
 
 TEST_F(MergeJob, LatinFontMergedWithASymbolSetFromCAndFromXbf) {
   ProcessResult r = Run({"-createDejaVu Sans,REGULAR,16,STD,UC16", "-enable0-FFFF,0", "-enable20-7E,1",

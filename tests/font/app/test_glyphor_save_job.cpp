@@ -11,7 +11,7 @@
 
 namespace {
 
-struct SaveJob : ::testing::Test, fonttest::GlyphorJob {};
+struct SaveJob : fonttest::GlyphorJob {};
 
 const char* kCreate = "-createDejaVu Sans,REGULAR,16,EXT,UC16";
 

@@ -2,6 +2,8 @@
 // folders, the files it leaves there.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +15,7 @@
 
 namespace fonttest {
 
-struct GlyphorJob {
+struct GlyphorJob : ::testing::Test {
   TempDir dir;
   std::string work = dir / "work";
   GlyphorJob() { std::filesystem::create_directories(work); }
