@@ -326,13 +326,13 @@ static void show_progress(int percent) {
 }
 
 FontDoc* BDF_Read(const char* path) {
-  std::string file;
+  FontFileData file;
   if (FONTFILE_Load(path, &file) != FONTFILE_OK) {
     FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
     return nullptr;
   }
   HOST_Get()->SetWaitCursor(true);
-  FontDoc* doc = BDF_Parse(file.c_str(), file.size(), show_progress);
+  FontDoc* doc = BDF_Parse(file.pData ? file.pData : "", file.Size, show_progress);
   if (doc) FONT_SetPath(doc, path);
   HOST_Get()->SetWaitCursor(false);
   HOST_Get()->ShowStatus("Ready");

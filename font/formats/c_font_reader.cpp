@@ -45,18 +45,24 @@ bool parse_type(std::string word, int* type, int* encoding) {
   return false;
 }
 
+// Position of the first occurrence of what (length n) in s[from, size), or size.
+size_t find(const char* s, size_t size, size_t from, const char* what, size_t n) {
+  if (from >= size) return size;
+  const void* hit = memmem(s + from, size - from, what, n);
+  return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : size;
+}
+
 // Blanks comments and "#if 0" ... "#endif" blocks, keeping line ends.
-void blank_comments(std::string* text) {
-  std::string& s = *text;
-  const size_t n = s.size();
-  auto blank = [&s](size_t from, size_t to) {
+void blank_comments(char* s, size_t n) {
+  auto blank = [s](size_t from, size_t to) {
     for (size_t i = from; i < to; ++i)
       if (s[i] != '\r' && s[i] != '\n') s[i] = ' ';
   };
   for (size_t i = 0; i < n; ++i) {
+    if (s[i] != '/' && s[i] != '#') continue;
     if (s[i] == '/' && i + 1 < n && s[i + 1] == '*') {
-      size_t end = s.find("*/", i + 2);
-      end = end == std::string::npos ? n : end + 2;
+      size_t end = find(s, n, i + 2, "*/", 2);
+      end = end == n ? n : end + 2;
       blank(i, end);
       i = end - 1;
     } else if (s[i] == '/' && i + 1 < n && s[i + 1] == '/') {
@@ -64,9 +70,9 @@ void blank_comments(std::string* text) {
       while (end < n && s[end] != '\r' && s[end] != '\n') ++end;
       blank(i, end);
       i = end - 1;
-    } else if (s[i] == '#' && s.compare(i, 5, "#if 0") == 0) {
-      size_t end = s.find("#endif", i + 5);
-      end = end == std::string::npos ? n : end + 6;
+    } else if (s[i] == '#' && i + 5 <= n && std::memcmp(s + i, "#if 0", 5) == 0) {
+      size_t end = find(s, n, i + 5, "#endif", 6);
+      end = end == n ? n : end + 6;
       blank(i, end);
       i = end - 1;
     }
@@ -327,19 +333,22 @@ bool looks_8bit(bool hasAreaComment, const FontDoc* doc) {
 }  // namespace
 
 bool CFONT_Parse(const char* data, size_t size, FontDoc** result, std::string* error, bool* created) {
-  return CFONT_ParseText(std::string(data, size), result, error, created);
+  std::string text(data, size);
+  return CFONT_ParseText(text.empty() ? nullptr : &text[0], size, result, error, created);
 }
 
-bool CFONT_ParseText(std::string text, FontDoc** result, std::string* error, bool* created) {
+bool CFONT_ParseText(char* text, size_t size, FontDoc** result, std::string* error, bool* created) {
   *result = nullptr;
   *created = false;
   error->clear();
-  const size_t size = text.size();
+  if (!text) size = 0;
+  static char empty[1];
+  if (!size) text = empty;
   // What the comments tell is taken before they are blanked.
-  const bool hasAreaComment = memmem(text.data(), size, kAreaComment, sizeof(kAreaComment) - 1) != nullptr;
-  char* header = header_comment(text.data(), size);
-  blank_comments(&text);
-  Parse p(text.c_str(), text.size());
+  const bool hasAreaComment = memmem(text, size, kAreaComment, sizeof(kAreaComment) - 1) != nullptr;
+  char* header = header_comment(text, size);
+  blank_comments(text, size);
+  Parse p(text, size);
   p.pDoc = FONT_CreateEmpty();
   if (!p.pDoc) {
     std::free(header);
@@ -372,7 +381,7 @@ bool CFONT_ParseText(std::string text, FontDoc** result, std::string* error, boo
 }
 
 FontDoc* CFONT_Read(const char* path) {
-  std::string file;
+  FontFileData file;
   switch (FONTFILE_Load(path, &file)) {
     case FONTFILE_OPEN_FAILED:
       FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
@@ -387,7 +396,7 @@ FontDoc* CFONT_Read(const char* path) {
   FontDoc* doc = nullptr;
   std::string error;
   bool created = false;
-  const bool ok = CFONT_ParseText(std::move(file), &doc, &error, &created);
+  const bool ok = CFONT_ParseText(file.pData, file.Size, &doc, &error, &created);
   if (ok) FONT_SetPath(doc, path);
   HOST_Get()->SetWaitCursor(false);
   HOST_Get()->ShowStatus("Ready");
