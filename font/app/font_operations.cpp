@@ -9,6 +9,7 @@
 #include "font/app/glyphor_host.h"
 #include "font/formats/bdf_reader.h"
 #include "font/formats/c_font_reader.h"
+#include "font/formats/font_merge.h"
 #include "font/formats/font_save.h"
 #include "font/formats/xbf_reader.h"
 #include "font/generator/glyph_gen.h"
@@ -147,16 +148,22 @@ bool FONTOP_ToggleChar() {
 
 void FONTOP_SetNoMessages() { FONTMSG_SetNoMessages(true); }
 
-static bool job_not_built(const char* keyword) {
-  if (!FONTOP_RequireFont()) return false;
-  FONTMSG_ReportMsg(FONTMSG_JOB_NOT_BUILT, keyword);
-  return false;
-}
-
-bool FONTOP_Merge(const FontFileRequest&) { return job_not_built("merge"); }
-
-bool FONTOP_MenuNotBuilt(unsigned) {
-  if (!FONTOP_RequireFont()) return false;
-  FONTMSG_ReportMsg(FONTMSG_MENU_NOT_BUILT);
-  return false;
+bool FONTOP_Merge(const FontFileRequest& r) {
+  FontDoc* doc = FONTOP_RequireFont();
+  if (!doc) return false;
+  const std::string ext = lower_extension(r.Path);
+  if (ext != ".c" && ext != ".xbf") {
+    FONTMSG_ReportMsg(FONTMSG_BAD_EXTENSION);
+    return false;
+  }
+  FontDoc* source = ext == ".c" ? CFONT_Read(r.Path.c_str()) : read_xbf(r.Path.c_str());
+  if (!source) {
+    FONTMSG_ReportMsg(FONTMSG_READ_C_FAILED);  // the same text for both kinds
+    return false;
+  }
+  const char* error = FONTMERGE_Merge(doc, source);
+  if (error) FONTMSG_Report(error);
+  FONT_Destroy(source);
+  GLYPHOR_Host()->Redraw();
+  return error == nullptr;
 }

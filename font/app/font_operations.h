@@ -19,7 +19,5 @@ bool FONTOP_LoadFile(const FontFileRequest& request);
 bool FONTOP_ToggleChar();
 void FONTOP_SetNoMessages();
 
-// Operations of a later version: they check for a font and say they are not available.
+// Merges a ".c" or ".xbf" file into the current font (its characters win).
 bool FONTOP_Merge(const FontFileRequest& request);
-// Any other command of the menus (by identifier).
-bool FONTOP_MenuNotBuilt(unsigned id);

@@ -1,6 +1,7 @@
 // BDF reader.
 #include "font/formats/bdf_reader.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -78,37 +79,128 @@ int hex_digit(char c) {
   return -1;
 }
 
+// Plane bytes hold the first pixel in the least significant bit.
+uint8_t reverse_bits(uint8_t v) {
+  static uint8_t table[256];
+  static bool built;
+  if (!built) {
+    for (int b = 0; b < 256; ++b)
+      for (int i = 0; i < 8; ++i)
+        if (b & (1 << i)) table[b] = static_cast<uint8_t>(table[b] | (0x80 >> i));
+    built = true;
+  }
+  return table[v];
+}
+
 struct Glyph {
   long Code = -1, Advance = 0, Width = 0, Height = 0, XOff = 0, YOff = 0;
   bool HasCode = false, HasAdvance = false, HasBox = false;
 };
 
-// Reads the BITMAP rows and stores the glyph trimmed to its ink (at least 1 x 1).
-bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
-  std::vector<std::pair<int, int>> ink;
-  long minX = g.Width, maxX = -1, minY = g.Height, maxY = -1;
+// Walks the BITMAP rows, calling ink(x, y) for every set pixel inside the width;
+// false when a row is missing, empty or holds a character that is not a hex digit.
+template <typename F>
+bool walk_rows(Cursor* c, const Glyph& g, F ink) {
   for (long y = 0; y < g.Height; ++y) {
     c->next_line();
     c->blanks();
     if (c->end()) return false;
+    const size_t start = c->pos;
     long x = 0;
-    bool any = false;
     while (!c->end() && c->at() != '\r' && c->at() != '\n' && c->at() != ' ' && c->at() != '\t') {
-      int d = hex_digit(c->at());
+      const int d = hex_digit(c->at());
       if (d < 0) return false;
-      for (int bit = 0; bit < 4; ++bit, ++x)
-        if (x < g.Width && (d >> (3 - bit) & 1)) {
-          ink.emplace_back(static_cast<int>(x), static_cast<int>(y));
-          if (x < minX) minX = x;
-          if (x > maxX) maxX = x;
-          if (y < minY) minY = y;
-          if (y > maxY) maxY = y;
-        }
+      if (d && x < g.Width)
+        for (int bit = 0; bit < 4; ++bit)
+          if (x + bit < g.Width && (d >> (3 - bit) & 1)) ink(x + bit, y);
+      x += 4;
       ++c->pos;
-      any = true;
     }
-    if (!any) return false;
+    if (c->pos == start) return false;
   }
+  return true;
+}
+
+// Reads the BITMAP rows and stores the glyph trimmed to its ink (at least 1 x 1). The
+// rows are walked twice: for the ink's bounds, then into the planes.
+// Narrow glyphs (the common case) in one walk: each row becomes a 64-bit mask, pixel x
+// at bit 63 - x. Rows are collected as they are read, so a claimed height costs nothing.
+bool read_narrow_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
+  static std::vector<uint64_t> rows;
+  rows.clear();
+  const uint64_t widthMask = g.Width >= 64 ? ~0ull : ~(~0ull >> g.Width);
+  uint64_t all = 0;
+  long minY = -1, maxY = -1;
+  for (long y = 0; y < g.Height; ++y) {
+    c->next_line();
+    c->blanks();
+    if (c->end()) return false;
+    const size_t start = c->pos;
+    uint64_t m = 0;
+    int shift = 60;
+    for (char ch = c->at(); !c->end() && ch != '\r' && ch != '\n' && ch != ' ' && ch != '\t'; ch = c->at()) {
+      const int d = hex_digit(ch);
+      if (d < 0) return false;
+      if (shift >= 0) m |= static_cast<uint64_t>(d) << shift;
+      shift -= 4;
+      ++c->pos;
+    }
+    if (c->pos == start) return false;
+    m &= widthMask;
+    if (m) {
+      if (minY < 0) minY = y;
+      maxY = y;
+    }
+    all |= m;
+    rows.push_back(m);
+  }
+  long minX = 0, w = 1, h = 1;
+  if (g.Width == 0 || g.Height == 0) {  // nothing to trim: a record without planes
+    w = g.Width;
+    h = g.Height;
+  } else if (all) {
+    minX = __builtin_clzll(all);
+    w = 63 - __builtin_ctzll(all) - minX + 1;
+    h = maxY - minY + 1;
+  } else {
+    minY = 0;
+  }
+  if (minY < 0) minY = 0;
+  const size_t bpl = static_cast<size_t>((w + 7) / 8);
+  const size_t bytes = w > 0 && h > 0 ? bpl * static_cast<size_t>(h) : 0;
+  if (bytes > *budget) return false;
+  *budget -= bytes;
+  if (g.Code < 0 || g.Code > 0xFFFF) return true;  // read and dropped
+  const unsigned code = static_cast<unsigned>(g.Code);
+  if (!FONT_AllocPlanes(doc, code, static_cast<int>(w), static_cast<int>(h))) return false;
+  FontChar& ch = doc->aChar[code];
+  ch.GlyphHeight = static_cast<int>(h);
+  ch.XPos = static_cast<int>(g.XOff + minX);
+  ch.TopAboveBaseline = static_cast<int>(g.Height + g.YOff - minY);
+  ch.CursorDist = static_cast<int>(g.Advance);
+  ch.StoredBytesPerLine = static_cast<int>(bpl);
+  if (ch.pPixels && all)
+    for (long y = 0; y < h; ++y) {
+      const uint64_t m = rows[static_cast<size_t>(minY + y)] << minX;
+      for (size_t b = 0; b < bpl; ++b)
+        ch.pPixels[static_cast<size_t>(y) * bpl + b] = reverse_bits(static_cast<uint8_t>(m >> (56 - 8 * b)));
+    }
+  ch.Generated = ch.Available = 1;
+  FONT_SetEnabled(doc, code, 1);
+  return true;
+}
+
+bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
+  if (g.Width <= 64) return read_narrow_bitmap(c, doc, g, budget);
+  long minX = g.Width, maxX = -1, minY = g.Height, maxY = -1;
+  const size_t rowsStart = c->pos;
+  if (!walk_rows(c, g, [&](long x, long y) {
+        if (x < minX) minX = x;
+        if (x > maxX) maxX = x;
+        if (y < minY) minY = y;
+        if (y > maxY) maxY = y;
+      }))
+    return false;
   if (maxX < 0) minX = maxX = minY = maxY = 0;
   if (g.Width == 0 || g.Height == 0) {  // nothing to trim: a record without planes
     minX = minY = 0;
@@ -128,8 +220,17 @@ bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
   ch.TopAboveBaseline = static_cast<int>(g.Height + g.YOff - minY);
   ch.CursorDist = static_cast<int>(g.Advance);
   ch.StoredBytesPerLine = static_cast<int>((w + 7) / 8);
-  for (const auto& p : ink)
-    FONT_SetPixel(doc, code, static_cast<int>(p.first - minX), static_cast<int>(p.second - minY), 1);
+  uint8_t* plane = ch.pPixels;
+  const size_t bpl = static_cast<size_t>((w + 7) / 8);
+  if (plane) {
+    const size_t rowsEnd = c->pos;
+    c->pos = rowsStart;
+    walk_rows(c, g, [&](long x, long y) {
+      const size_t i = static_cast<size_t>(y - minY) * bpl + static_cast<size_t>(x - minX) / 8;
+      if (i < ch.PlaneSize) plane[i] = static_cast<uint8_t>(plane[i] | 1u << ((x - minX) % 8));
+    });
+    c->pos = rowsEnd;
+  }
   ch.Generated = ch.Available = 1;
   FONT_SetEnabled(doc, code, 1);
   return true;
@@ -225,13 +326,13 @@ static void show_progress(int percent) {
 }
 
 FontDoc* BDF_Read(const char* path) {
-  std::string file;
+  FontFileData file;
   if (FONTFILE_Load(path, &file) != FONTFILE_OK) {
     FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
     return nullptr;
   }
   HOST_Get()->SetWaitCursor(true);
-  FontDoc* doc = BDF_Parse(file.c_str(), file.size(), show_progress);
+  FontDoc* doc = BDF_Parse(file.pData ? file.pData : "", file.Size, show_progress);
   if (doc) FONT_SetPath(doc, path);
   HOST_Get()->SetWaitCursor(false);
   HOST_Get()->ShowStatus("Ready");

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "common/host/app_host.h"
@@ -44,18 +45,24 @@ bool parse_type(std::string word, int* type, int* encoding) {
   return false;
 }
 
+// Position of the first occurrence of what (length n) in s[from, size), or size.
+size_t find(const char* s, size_t size, size_t from, const char* what, size_t n) {
+  if (from >= size) return size;
+  const void* hit = memmem(s + from, size - from, what, n);
+  return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : size;
+}
+
 // Blanks comments and "#if 0" ... "#endif" blocks, keeping line ends.
-void blank_comments(std::string* text) {
-  std::string& s = *text;
-  const size_t n = s.size();
-  auto blank = [&s](size_t from, size_t to) {
+void blank_comments(char* s, size_t n) {
+  auto blank = [s](size_t from, size_t to) {
     for (size_t i = from; i < to; ++i)
       if (s[i] != '\r' && s[i] != '\n') s[i] = ' ';
   };
   for (size_t i = 0; i < n; ++i) {
+    if (s[i] != '/' && s[i] != '#') continue;
     if (s[i] == '/' && i + 1 < n && s[i + 1] == '*') {
-      size_t end = s.find("*/", i + 2);
-      end = end == std::string::npos ? n : end + 2;
+      size_t end = find(s, n, i + 2, "*/", 2);
+      end = end == n ? n : end + 2;
       blank(i, end);
       i = end - 1;
     } else if (s[i] == '/' && i + 1 < n && s[i + 1] == '/') {
@@ -63,9 +70,9 @@ void blank_comments(std::string* text) {
       while (end < n && s[end] != '\r' && s[end] != '\n') ++end;
       blank(i, end);
       i = end - 1;
-    } else if (s[i] == '#' && s.compare(i, 5, "#if 0") == 0) {
-      size_t end = s.find("#endif", i + 5);
-      end = end == std::string::npos ? n : end + 6;
+    } else if (s[i] == '#' && i + 5 <= n && std::memcmp(s + i, "#if 0", 5) == 0) {
+      size_t end = find(s, n, i + 5, "#endif", 6);
+      end = end == n ? n : end + 6;
       blank(i, end);
       i = end - 1;
     }
@@ -100,8 +107,7 @@ bool Parse::Header(int* type) {
   HOST_Get()->ShowStatus("Searching font identifier...");
   bool found = false;
   size_t after = 0;
-  while (!Scan.AtEnd()) {
-    if (Scan.NextWord(256) != "GUI_FONT") continue;
+  while (Scan.FindWord("GUI_FONT")) {
     std::string id = Scan.NextWord(FONT_ID_CHARS - 1);
     if (id.empty()) break;
     std::snprintf(pDoc->acFontId, sizeof(pDoc->acFontId), "%s", id.c_str());
@@ -218,41 +224,41 @@ bool Parse::CharInfo(int type, size_t* pixelBudget) {
   return true;
 }
 
-// Fills one 1 bpp plane row by row, dropping stored bytes beyond the width.
-bool read_bit_rows(CScanner* scan, FontDoc* doc, unsigned c, bool frame) {
-  const FontChar& ch = doc->aChar[c];
-  const int bpl = (ch.Width + 7) / 8;
-  const int extra = ch.StoredBytesPerLine > bpl ? ch.StoredBytesPerLine - bpl : 0;
-  for (int y = 0; y < ch.GlyphHeight; ++y) {
-    for (int b = 0; b < bpl + extra; ++b) {
-      int v;
-      if (!scan->Byte(&v)) return false;
-      if (b >= bpl) continue;
-      for (int bit = 0; bit < 8; ++bit) {
-        int x = b * 8 + bit;
-        if (x < ch.Width && (v >> (7 - bit) & 1)) FONT_SetPixel(doc, c, x, y, frame ? -1 : 1);
-      }
+// File bytes hold the first pixel in the most significant bits, planes in the least.
+uint8_t plane_byte(int bpp, int v) {
+  static uint8_t tables[3][256];
+  static bool built;
+  if (!built) {
+    for (int b = 0; b < 256; ++b) {
+      uint8_t r1 = 0, r2 = 0;
+      for (int i = 0; i < 8; ++i)
+        if (b & (0x80 >> i)) r1 = static_cast<uint8_t>(r1 | (1 << i));
+      for (int i = 0; i < 4; ++i) r2 = static_cast<uint8_t>(r2 | (((b >> (6 - 2 * i)) & 3) << (2 * i)));
+      tables[0][b] = r1;
+      tables[1][b] = r2;
+      tables[2][b] = static_cast<uint8_t>((b & 15) << 4 | b >> 4);
     }
+    built = true;
   }
-  return true;
+  return tables[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)][v & 0xFF];
 }
 
-bool read_packed(CScanner* scan, FontDoc* doc, unsigned c) {
-  const FontChar& ch = doc->aChar[c];
+// Stores the rows of one plane from the file's bytes (stored bytes per line each),
+// dropping stored bytes and pixels beyond the width.
+void store_rows(const FontDoc* doc, const FontChar& ch, const int* values, int storedBpl, uint8_t* plane) {
   const int bpp = FONT_BitsPerPixel(doc->Type);
   const int bpl = FONT_BytesPerLine(doc->Type, ch.Width);
+  if (!plane || bpl <= 0) return;
   const int perByte = 8 / bpp;
-  for (uint32_t i = 0; i < ch.PlaneSize; ++i) {
-    int v;
-    if (!scan->Byte(&v)) return false;
-    const int y = static_cast<int>(i / static_cast<uint32_t>(bpl));
-    const int x0 = static_cast<int>(i % static_cast<uint32_t>(bpl)) * perByte;
-    for (int k = 0; k < perByte; ++k) {
-      int p = v >> (8 - bpp * (k + 1)) & ((1 << bpp) - 1);
-      if (x0 + k < ch.Width && p) FONT_SetPixel(doc, c, x0 + k, y, p);
+  const int tailPixels = ch.Width - (bpl - 1) * perByte;  // pixels of the last byte of a row
+  const uint8_t tailMask = static_cast<uint8_t>(tailPixels * bpp >= 8 ? 0xFF : (1u << (tailPixels * bpp)) - 1);
+  const int rows = static_cast<int>(ch.PlaneSize / static_cast<uint32_t>(bpl));
+  for (int y = 0; y < rows; ++y)
+    for (int b = 0; b < bpl; ++b) {
+      uint8_t v = plane_byte(bpp, values[static_cast<size_t>(y) * static_cast<size_t>(storedBpl) + static_cast<size_t>(b)]);
+      if (b == bpl - 1) v &= tailMask;
+      plane[static_cast<size_t>(y) * static_cast<size_t>(bpl) + static_cast<size_t>(b)] = v;
     }
-  }
-  return true;
 }
 
 bool Parse::Pixels(int type) {
@@ -263,34 +269,31 @@ bool Parse::Pixels(int type) {
     if (!Scan.FindWord("U8")) return Fail(FONTMSG_Text(FONTMSG_NO_PIXEL_DATA), false, 0);
   }
   HOST_Get()->ShowStatus("Reading pixel data...");
+  std::vector<int> values;
   for (size_t r = aRange.size(); r-- > 0;)
     for (unsigned c = aRange[r].First; c <= aRange[r].Last; ++c) {
       Scan.NextLine();
-      const FontChar& ch = pDoc->aChar[c];
-      const int bpl1 = (ch.Width + 7) / 8;
-      const uint32_t need = FONT_BitsPerPixel(type) == 1 && ch.StoredBytesPerLine > bpl1
-                                ? static_cast<uint32_t>(ch.StoredBytesPerLine) * static_cast<uint32_t>(ch.GlyphHeight)
-                                : ch.PlaneSize * (type == FONT_TYPE_EXT_FRM ? 2u : 1u);
-      CScanner ahead = Scan;
+      FontChar& ch = pDoc->aChar[c];
+      const int bpl = FONT_BytesPerLine(type, ch.Width);
+      // 1 bpp rows may store more bytes than the width needs; the surplus is dropped.
+      const int storedBpl = FONT_BitsPerPixel(type) == 1 && ch.StoredBytesPerLine > bpl ? ch.StoredBytesPerLine : bpl;
+      const uint32_t rows = bpl > 0 ? ch.PlaneSize / static_cast<uint32_t>(bpl) : 0;
+      const uint32_t perPlane = FONT_BitsPerPixel(type) == 1 && storedBpl > bpl
+                                    ? static_cast<uint32_t>(storedBpl) * static_cast<uint32_t>(ch.GlyphHeight)
+                                    : ch.PlaneSize;
+      const uint32_t need = perPlane * (type == FONT_TYPE_EXT_FRM ? 2u : 1u);
+      values.resize(need);
       uint32_t count = 0;
-      int v;
-      while (count < need && ahead.Byte(&v)) ++count;
+      while (count < need && Scan.Byte(&values[count])) ++count;
       if (count < need) {
         char ac[400];
         std::snprintf(ac, sizeof(ac), FONTMSG_Text(FONTMSG_SHORT_PIXEL_DATA), c, static_cast<int>(c),
                       static_cast<int>(need), static_cast<int>(count));
-        return Fail(ac, true, ahead.Error.empty() ? ahead.Pos : ahead.ErrorPos);
+        return Fail(ac, true, Scan.Error.empty() ? Scan.Pos : Scan.ErrorPos);
       }
-      bool ok;
-      if (FONT_BitsPerPixel(type) == 1) {
-        ok = read_bit_rows(&Scan, pDoc, c, false);
-        if (ok && type == FONT_TYPE_EXT_FRM) ok = read_bit_rows(&Scan, pDoc, c, true);
-      } else {
-        ok = read_packed(&Scan, pDoc, c);
-      }
-      if (!ok) {
-        if (Scan.Error.empty()) Scan.Fail("Expecting a number");
-        return ScanFailed(Scan.Error);
+      if (rows * static_cast<uint32_t>(storedBpl) <= perPlane) {
+        store_rows(pDoc, ch, values.data(), storedBpl, ch.pPixels);
+        if (type == FONT_TYPE_EXT_FRM) store_rows(pDoc, ch, values.data() + perPlane, storedBpl, ch.pFrame);
       }
       Scan.SkipTo('{');
       if (c == 0xFFFF) break;
@@ -316,29 +319,39 @@ char* header_comment(const char* data, size_t size) {
   return text;
 }
 
+const char kAreaComment[] = "/* Start of unicode area <";
+
 // An 8-bit (standard type) file has no area comments, which the writer puts before the first
 // character of every 16-bit Unicode font.
-bool looks_8bit(const char* data, size_t size, const FontDoc* doc) {
+bool looks_8bit(bool hasAreaComment, const FontDoc* doc) {
   if (doc->Encoding != FONT_ENC_UNICODE || FONT_IsExtended(doc->Type)) return false;
   for (unsigned c = 256; c < FONT_NUM_CODES; ++c)
     if (doc->aChar[c].Enabled) return false;
-  static const char key[] = "/* Start of unicode area <";
-  for (size_t i = 0; i + sizeof(key) - 1 <= size; ++i)
-    if (std::memcmp(data + i, key, sizeof(key) - 1) == 0) return false;
-  return true;
+  return !hasAreaComment;
 }
 
 }  // namespace
 
 bool CFONT_Parse(const char* data, size_t size, FontDoc** result, std::string* error, bool* created) {
+  std::string text(data, size);
+  return CFONT_ParseText(text.empty() ? nullptr : &text[0], size, result, error, created);
+}
+
+bool CFONT_ParseText(char* text, size_t size, FontDoc** result, std::string* error, bool* created) {
   *result = nullptr;
   *created = false;
   error->clear();
-  std::string text(data, size);
-  blank_comments(&text);
-  Parse p(text.c_str(), text.size());
+  if (!text) size = 0;
+  static char empty[1];
+  if (!size) text = empty;
+  // What the comments tell is taken before they are blanked.
+  const bool hasAreaComment = memmem(text, size, kAreaComment, sizeof(kAreaComment) - 1) != nullptr;
+  char* header = header_comment(text, size);
+  blank_comments(text, size);
+  Parse p(text, size);
   p.pDoc = FONT_CreateEmpty();
   if (!p.pDoc) {
+    std::free(header);
     *error = FONTMSG_Text(FONTMSG_CREATE_FAILED);
     return false;
   }
@@ -351,23 +364,24 @@ bool CFONT_Parse(const char* data, size_t size, FontDoc** result, std::string* e
   size_t budget = size / 2;
   bool ok = p.Header(&type) && p.Ranges(type) && p.CharInfo(type, &budget) && p.Pixels(type);
   if (!ok) {
+    std::free(header);
     *error = p.Message;
     FONT_Destroy(doc);
     return false;
   }
-  if (looks_8bit(data, size, doc)) {
+  if (looks_8bit(hasAreaComment, doc)) {
     doc->Encoding = FONT_ENC_ISO8859;
     doc->HasUnicodeMap = 0;
     doc->NumBlocks = 16;
   }
   FONT_AssignAreas(doc);
-  doc->pHeaderComment = header_comment(data, size);
+  doc->pHeaderComment = header;
   *result = doc;
   return true;
 }
 
 FontDoc* CFONT_Read(const char* path) {
-  std::string file;
+  FontFileData file;
   switch (FONTFILE_Load(path, &file)) {
     case FONTFILE_OPEN_FAILED:
       FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
@@ -382,7 +396,7 @@ FontDoc* CFONT_Read(const char* path) {
   FontDoc* doc = nullptr;
   std::string error;
   bool created = false;
-  const bool ok = CFONT_Parse(file.data(), file.size(), &doc, &error, &created);
+  const bool ok = CFONT_ParseText(file.pData, file.Size, &doc, &error, &created);
   if (ok) FONT_SetPath(doc, path);
   HOST_Get()->SetWaitCursor(false);
   HOST_Get()->ShowStatus("Ready");

@@ -11,6 +11,8 @@
 // and font identifier kept, no path); on failure *error holds the message, position
 // included, and *created tells whether the document had been created.
 bool CFONT_Parse(const char* data, size_t size, FontDoc** result, std::string* error, bool* created);
+// The same on a text the parser may change in place (no copy of a large file).
+bool CFONT_ParseText(char* text, size_t size, FontDoc** result, std::string* error, bool* created);
 
 // Reads a C font file; null after the reader's messages ("Could not create font!" last
 // once the document had been created).

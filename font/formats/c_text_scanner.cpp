@@ -5,7 +5,28 @@
 #include <cstdio>
 #include <cstring>
 
-bool CSCAN_IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+namespace {
+
+struct WordChars {
+  bool aIs[256];
+  WordChars() {
+    for (int c = 0; c < 256; ++c) aIs[c] = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+  }
+};
+const WordChars s_wordChars;
+
+inline bool is_word(char c) { return s_wordChars.aIs[static_cast<unsigned char>(c)]; }
+
+inline int hex_digit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+bool CSCAN_IsWordChar(char c) { return is_word(c); }
 
 void CScanner::Fail(const std::string& text) {
   if (!Error.empty()) return;
@@ -23,31 +44,50 @@ void CScanner::NextLine() {
   while (At() == '\r' || At() == '\n') ++Pos;
 }
 
+size_t CScanner::WordEnd() const {
+  size_t end = Pos;
+  while (end < Size && is_word(pText[end])) ++end;
+  return end;
+}
+
 std::string CScanner::ReadWord(size_t capacity) {
-  std::string word;
-  if (!Error.empty()) return word;
+  if (!Error.empty()) return std::string();
   SkipBlanks();
-  while (CSCAN_IsWordChar(At())) {
-    if (word.size() < capacity) word += At();
-    ++Pos;
-  }
-  return word;
+  const size_t start = Pos;
+  Pos = WordEnd();
+  const size_t n = Pos - start;
+  return std::string(pText + start, n < capacity ? n : capacity);
 }
 
 std::string CScanner::NextWord(size_t capacity) {
-  std::string word;
-  while (Error.empty() && !AtEnd()) {
-    word = ReadWord(capacity);
-    if (!word.empty()) return word;
-    ++Pos;
-  }
-  return word;
+  if (!Error.empty()) return std::string();
+  // Blanks and other characters before the word are stepped over alike.
+  while (Pos < Size && !is_word(pText[Pos])) ++Pos;
+  return ReadWord(capacity);
 }
 
 bool CScanner::FindWord(const char* word) {
-  while (Error.empty() && !AtEnd()) {
-    if (NextWord(256) == word) return true;
+  const size_t length = std::strlen(word);
+  if (!Error.empty() || length == 0 || length >= 256) {
+    // Words are compared by their first 256 characters, as NextWord gives them.
+    while (Error.empty() && Pos < Size)
+      if (NextWord(256) == word) return true;
+    return false;
   }
+  // The word at the cursor counts even when the cursor is inside a longer word.
+  const size_t first = Pos;
+  while (Pos < Size) {
+    const void* hit = memmem(pText + Pos, Size - Pos, word, length);
+    if (!hit) break;
+    const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - pText);
+    const size_t end = at + length;
+    if ((at == first || !is_word(pText[at - 1])) && (end >= Size || !is_word(pText[end]))) {
+      Pos = end;
+      return true;
+    }
+    Pos = at + 1;
+  }
+  Pos = Size;
   return false;
 }
 
@@ -130,53 +170,52 @@ int CScanner::Field(bool first) {
 bool CScanner::Byte(int* value) {
   *value = 0;
   if (!Error.empty()) return false;
-  while (!AtEnd() && !CSCAN_IsWordChar(At())) {
-    if (At() == '}') return false;
+  while (Pos < Size && !is_word(pText[Pos])) {
+    if (pText[Pos] == '}') return false;
     ++Pos;
   }
-  if (AtEnd()) {
+  if (Pos >= Size) {
     Fail("Expecting a number");
     return false;
   }
   const size_t start = Pos;
-  std::string word = ReadWord(64);
-  if (word.size() > 1 && (word[1] == 'x' || word[1] == 'X') && word[0] == '0') {
-    CScanner sub(pText, Size);
-    sub.Pos = start + 2;
-    *value = sub.Hex(0, 0xFFFF);
-    if (!sub.Error.empty() || sub.Pos != Pos) {
-      Pos = start;
-      Fail("Expecting a number");
-      return false;
+  const size_t end = WordEnd();
+  const size_t n = end - start;
+  const char* w = pText + start;
+  Pos = end;
+  auto bad = [&](const char* message) {
+    Pos = start;
+    Fail(message);
+    return false;
+  };
+  if (n > 1 && w[0] == '0' && (w[1] == 'x' || w[1] == 'X')) {
+    // Hexadecimal: every character after "0x" must be a digit; the value saturates.
+    if (n == 2) return bad("Expecting a number");
+    long v = 0;
+    for (size_t i = 2; i < n; ++i) {
+      const int d = hex_digit(w[i]);
+      if (d < 0) return bad("Expecting a number");
+      if (v <= 0xFFFF) v = v * 16 + d;
     }
+    *value = static_cast<int>(v > 0xFFFF ? 0xFFFF : v);
     return true;
   }
-  if (word[0] == '_' || word[0] == 'X') {
-    if (word.size() != 8) {
-      Pos = start;
-      Fail("Expected a pattern of 8 characters");
-      return false;
-    }
+  if (w[0] == '_' || w[0] == 'X') {
+    if (n != 8) return bad("Expected a pattern of 8 characters");
     int v = 0;
-    for (char c : word) {
-      if (c != 'X' && c != '_') {
-        Pos = start;
-        Fail("Expected a pattern of 8 characters");
-        return false;
-      }
-      v = v << 1 | (c == 'X');
+    for (size_t i = 0; i < 8; ++i) {
+      if (w[i] != 'X' && w[i] != '_') return bad("Expected a pattern of 8 characters");
+      v = v << 1 | (w[i] == 'X');
     }
     *value = v;
     return true;
   }
-  CScanner sub(pText, Size);
-  sub.Pos = start;
-  *value = sub.Decimal(0, 0xFFFF);
-  if (!sub.Error.empty() || sub.Pos != Pos) {
-    Pos = start;
-    Fail("Expecting a number");
-    return false;
+  long v = 0;
+  for (size_t i = 0; i < n; ++i) {
+    if (w[i] < '0' || w[i] > '9') return bad("Expecting a number");
+    if (v <= 0xFFFF) v = v * 10 + (w[i] - '0');
   }
+  *value = static_cast<int>(v > 0xFFFF ? 0xFFFF : v);
   return true;
 }
 

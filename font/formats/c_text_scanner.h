@@ -17,6 +17,8 @@ struct CScanner {
   void Fail(const std::string& text);
   void SkipBlanks();
   void NextLine();
+  // End of the word at the cursor (the cursor itself when it is not on a word).
+  size_t WordEnd() const;
   std::string ReadWord(size_t capacity);
   std::string NextWord(size_t capacity);
   // Moves to the next occurrence of the word; false when there is none.

@@ -1,31 +1,54 @@
-// Whole-file loading for the font readers.
+// Whole-file loading for the font readers: one buffer of the file's size, filled by
+// read(2) without clearing it first.
 #include "font/formats/font_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstdlib>
 
-int FONTFILE_Load(const char* path, std::string* text) {
-  text->clear();
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return FONTFILE_OPEN_FAILED;
+FontFileData::~FontFileData() { std::free(pData); }
+
+int FONTFILE_Load(const char* path, FontFileData* file) {
+  std::free(file->pData);
+  file->pData = nullptr;
+  file->Size = 0;
+  const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return FONTFILE_OPEN_FAILED;
   struct stat st;
-  if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
-    std::fclose(f);
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
     return FONTFILE_OPEN_FAILED;
   }
   if (static_cast<unsigned long long>(st.st_size) > FONTFILE_MAX_SIZE) {
-    std::fclose(f);
+    close(fd);
     return FONTFILE_READ_FAILED;
   }
-  text->reserve(static_cast<size_t>(st.st_size));
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0) {
-    if (text->size() + n > FONTFILE_MAX_SIZE) break;
-    text->append(buf, n);
+  // One byte more than fstat said, to see a file that grew meanwhile.
+  const size_t capacity = static_cast<size_t>(st.st_size) + 1;
+  char* buffer = static_cast<char*>(std::malloc(capacity));
+  if (!buffer) {
+    close(fd);
+    return FONTFILE_READ_FAILED;
   }
-  bool failed = std::ferror(f) != 0 || text->size() + n > FONTFILE_MAX_SIZE;
-  std::fclose(f);
-  return failed ? FONTFILE_READ_FAILED : FONTFILE_OK;
+  size_t size = 0;
+  bool failed = false;
+  while (size < capacity) {
+    const ssize_t n = read(fd, buffer + size, capacity - size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) failed = true;
+    if (n <= 0) break;
+    size += static_cast<size_t>(n);
+  }
+  close(fd);
+  // A file that grew past its size while it was read is not taken half.
+  if (failed || size == capacity) {
+    std::free(buffer);
+    return FONTFILE_READ_FAILED;
+  }
+  file->pData = buffer;
+  file->Size = size;
+  return FONTFILE_OK;
 }

@@ -143,6 +143,8 @@ FontMetrics FONTOUT_FileMetrics(FontDoc* doc, bool requireEA) {
     m = FONT_ComputeMetrics(doc);
   } else {
     m.Baseline = doc->Baseline;
+    // A font read without a baseline (a Standard XBF file) takes it from its 'a'.
+    if (m.Baseline == 0 && doc->aChar['a'].Available) m.Baseline = FONT_ComputeMetrics(doc).Baseline;
     m.LHeight = doc->MetricsKnown ? doc->LHeight : 0;
     m.CHeight = doc->MetricsKnown ? doc->CHeight : 0;
   }

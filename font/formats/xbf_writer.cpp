@@ -2,16 +2,33 @@
 // records add height and position; framed records append the frame rows.
 #include "font/formats/xbf_writer.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "font/formats/writer_prologue.h"
+#include "font/model/font_message.h"
 
-static uint32_t record_size(const FontDoc* doc, unsigned code, const FontSaveOptions& o) {
+uint32_t XBF_RecordSize(const FontDoc* doc, unsigned code, const FontSaveOptions& o) {
   FontCharGeometry g = FONTOUT_Geometry(doc, code, o);
-  uint32_t bytes = static_cast<uint32_t>(g.BytesPerLine) * static_cast<uint32_t>(g.Rows);
-  if (doc->Type == FONT_TYPE_STD) return (bytes + 4) & 0xFFFF;
-  if (doc->Type == FONT_TYPE_EXT_FRM) return (2 * bytes + 12) & 0xFFFF;
-  return (bytes + 12) & 0xFFFF;
+  const uint64_t bytes = static_cast<uint64_t>(g.BytesPerLine > 0 ? g.BytesPerLine : 0) *
+                         static_cast<uint64_t>(g.Rows > 0 ? g.Rows : 0);
+  uint64_t size = bytes + 12;
+  if (doc->Type == FONT_TYPE_STD) size = bytes + 4;
+  if (doc->Type == FONT_TYPE_EXT_FRM) size = 2 * bytes + 12;
+  return size > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<uint32_t>(size);
+}
+
+bool XBF_CheckRecords(const FontDoc* doc, const FontRangeList& ranges, const FontSaveOptions& o) {
+  for (const FontRange& r : ranges.aRange)
+    for (unsigned c = r.First; c <= r.Last; ++c) {
+      const uint32_t size = XBF_RecordSize(doc, c, o);
+      if (size <= 0xFFFF) continue;
+      char acText[200];
+      std::snprintf(acText, sizeof(acText), XBF_MSG_RECORD_TOO_LARGE, c, static_cast<unsigned long>(size));
+      FONTMSG_Report(acText);
+      return false;
+    }
+  return true;
 }
 
 int XBF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
@@ -33,7 +50,7 @@ int XBF_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
   uint32_t offset = 18u + 6u * (L - F + 1);
   for (unsigned c = F; c <= L; ++c) {
     if (doc->aChar[c].Enabled) {
-      uint32_t size = record_size(doc, c, o);
+      uint32_t size = XBF_RecordSize(doc, c, o) & 0xFFFF;
       FONTOUT_U32(&out, offset);
       FONTOUT_U16(&out, size);
       offset += size;

@@ -42,13 +42,21 @@ bool CMAP_ReadSegments(FontDoc* doc, const uint8_t* data, size_t size) {
   doc->paSegEnd = static_cast<uint16_t*>(std::calloc(segments ? segments : 1, 2));
   doc->NumSegments = 0;
   if (!doc->paSegStart || !doc->paSegEnd) return false;
+  // Segments stand in ascending order without overlap; one that breaks the order (or
+  // whose start lies behind its end) is dropped, so that walking every code of every
+  // segment visits each code at most once.
+  unsigned kept = 0;
+  long previousEnd = -1;
   for (unsigned s = 0; s < segments; ++s) {
     unsigned end, start;
     if (!u16(offset + 14 + 2 * s, &end) || !u16(offset + 2 * segments + 16 + 2 * s, &start)) return false;
-    doc->paSegEnd[s] = static_cast<uint16_t>(end);
-    doc->paSegStart[s] = static_cast<uint16_t>(start);
+    if (start > end || static_cast<long>(start) <= previousEnd) continue;
+    previousEnd = static_cast<long>(end);
+    doc->paSegEnd[kept] = static_cast<uint16_t>(end);
+    doc->paSegStart[kept] = static_cast<uint16_t>(start);
+    ++kept;
   }
-  doc->NumSegments = static_cast<int32_t>(segments);
+  doc->NumSegments = static_cast<int32_t>(kept);
   doc->HasUnicodeMap = 1;
   return true;
 }

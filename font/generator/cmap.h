@@ -1,5 +1,6 @@
 // Parser of a font's 'cmap' table: the segments of its Windows Unicode BMP subtable
-// (platform 3, encoding 1, else 0; format 4), read from a byte range.
+// (platform 3, encoding 1, else 0; format 4), read from a byte range. Segments out of
+// order, overlapping or reversed are dropped.
 #pragma once
 
 #include <cstddef>

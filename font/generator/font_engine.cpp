@@ -7,6 +7,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_OUTLINE_H
+#include FT_SYNTHESIS_H
 
 #include <algorithm>
 #include <cmath>
@@ -14,9 +16,18 @@
 #include <string>
 #include <unordered_set>
 
+// What fontconfig asks of a face that lacks the requested style: a bolder outline
+// and a slant (its "embolden" and "matrix" results).
+struct EngineSynthesis {
+  bool Embolden = false;
+  bool Transform = false;
+  FT_Matrix Matrix = {0x10000, 0, 0, 0x10000};
+};
+
 struct EngineFont {
   FT_Face Face;
   EngineMetrics Metrics;
+  EngineSynthesis Synthesis;
 };
 
 static FT_Library s_library;
@@ -76,7 +87,26 @@ std::vector<std::string> ENGINE_ListFamilies() {
   return list;
 }
 
-static bool find_file(const char* family, int weight, bool italic, std::string* file, int* index) {
+static FT_Fixed to_fixed(double v) { return static_cast<FT_Fixed>(std::lround(v * 65536.0)); }
+
+static EngineSynthesis synthesis_of(FcPattern* match) {
+  EngineSynthesis s;
+  FcBool embolden = FcFalse;
+  if (FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden) == FcResultMatch) s.Embolden = embolden != FcFalse;
+  FcMatrix* m = nullptr;
+  if (FcPatternGetMatrix(match, FC_MATRIX, 0, &m) == FcResultMatch && m &&
+      (m->xx != 1 || m->xy != 0 || m->yx != 0 || m->yy != 1)) {
+    s.Transform = true;
+    s.Matrix.xx = to_fixed(m->xx);
+    s.Matrix.xy = to_fixed(m->xy);
+    s.Matrix.yx = to_fixed(m->yx);
+    s.Matrix.yy = to_fixed(m->yy);
+  }
+  return s;
+}
+
+static bool find_file(const char* family, int weight, bool italic, std::string* file, int* index,
+                      EngineSynthesis* synthesis) {
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
   FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(weight));
@@ -93,6 +123,7 @@ static bool find_file(const char* family, int weight, bool italic, std::string* 
       FcPatternGetInteger(match, FC_INDEX, 0, &i);
       *file = reinterpret_cast<const char*>(path);
       *index = i;
+      *synthesis = synthesis_of(match);
       ok = true;
     }
     FcPatternDestroy(match);
@@ -105,7 +136,8 @@ EngineFont* ENGINE_Open(const char* family, int weight, bool italic, int height)
   if (height == 0 || !library()) return nullptr;
   std::string file;
   int index = 0;
-  if (!find_file(family, weight, italic, &file, &index)) return nullptr;
+  EngineSynthesis synthesis;
+  if (!find_file(family, weight, italic, &file, &index, &synthesis)) return nullptr;
   FT_Face face;
   if (FT_New_Face(s_library, file.c_str(), index, &face) != 0) return nullptr;
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0) {
@@ -138,6 +170,7 @@ EngineFont* ENGINE_Open(const char* family, int weight, bool italic, int height)
   }
   EngineFont* font = new EngineFont{};
   font->Face = face;
+  font->Synthesis = synthesis;
   font->Metrics.CellHeight = cellHeight;
   font->Metrics.Ascent = static_cast<int>(std::lround(winAscent * cellHeight / cellUnits));
   font->Metrics.MaxCharWidth = static_cast<int>((face->size->metrics.max_advance + 63) >> 6);
@@ -165,9 +198,20 @@ std::vector<uint8_t> ENGINE_LoadTable(EngineFont* font, const char tag[4]) {
 EngineGlyph ENGINE_RenderGlyph(EngineFont* font, unsigned code, EngineRender mode) {
   EngineGlyph g = {};
   FT_Face face = font->Face;
-  FT_Int32 flags = FT_LOAD_RENDER | (mode == ENGINE_MONO ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
+  const EngineSynthesis& syn = font->Synthesis;
+  const bool synthetic = syn.Embolden || syn.Transform;
+  FT_Int32 flags = (synthetic ? 0 : FT_LOAD_RENDER) |
+                   (mode == ENGINE_MONO ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
   if (FT_Load_Char(face, code, flags) != 0) return g;
   FT_GlyphSlot slot = face->glyph;
+  if (synthetic) {
+    // The outline is slanted and emboldened before it is rendered, as a desktop does.
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+      if (syn.Transform) FT_Outline_Transform(&slot->outline, &syn.Matrix);
+      if (syn.Embolden) FT_GlyphSlot_Embolden(slot);
+    }
+    if (FT_Render_Glyph(slot, mode == ENGINE_MONO ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0) return g;
+  }
   const FT_Bitmap& bm = slot->bitmap;
   bool mono = bm.pixel_mode == FT_PIXEL_MODE_MONO;
   if (!mono && bm.pixel_mode != FT_PIXEL_MODE_GRAY && bm.rows && bm.width) return g;

@@ -407,6 +407,15 @@ FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int a
     return nullptr;
   }
   EngineMetrics m = ENGINE_GetMetrics(font);
+  if (internal && m.CellHeight > SURFACE_SIZE) {
+    // The oversampled cell would not fit the working surface: glyphs would be cut.
+    FONT_Destroy(doc);
+    HOST_Get()->SetWaitCursor(false);
+    char acText[256];
+    std::snprintf(acText, sizeof(acText), FONTGEN_MSG_INTERNAL_TOO_HIGH, CELLS, (m.CellHeight + 3) / 4);
+    FONTMSG_Report(acText);
+    return nullptr;
+  }
   int cell = m.CellHeight > SURFACE_SIZE * scale ? SURFACE_SIZE * scale : m.CellHeight;
   source->Ascent = m.Ascent;
   source->CellHeight = cell;

@@ -25,6 +25,11 @@ void FONTGEN_ResetPhaseSearch();
 bool FONTGEN_FaceExists(const char* family);
 // The installed face names, sorted (the font chooser's list).
 std::vector<std::string> FONTGEN_ListFaces();
+// Internal antialiasing draws at four times the size on the 1024 x 1024 surface.
+#define FONTGEN_MSG_INTERNAL_TOO_HIGH                                                                 \
+  "Internal antialiasing creates fonts of at most %d pixels height; this font would be %d pixels " \
+  "high. Use the antialiasing of the operating system (OS) instead."
+
 // Creates a document for the logical font and installs its glyph source, which draws
 // each glyph on demand. Failures have been reported; returns null.
 FontDoc* FONTGEN_CreateDocument(const LogFont& lf, int type, int encoding, int aaMode);

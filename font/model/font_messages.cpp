@@ -21,8 +21,6 @@ static const char* const s_apText[FONTMSG_COUNT] = {
     "File extension must be 'XBF' or 'C'",
     "Error reading 'C' file",
     "Argument too long!",
-    "The command '-%s' is not available in this version",
-    "This command is not available in this version",
     "Could not create font!",
     "An extended font file requires a true type or an open type font.\r\n"
     "The selected font is not such a font.",

@@ -1,6 +1,8 @@
 // C font writer: the structure of the generated text for hand-made documents.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "font/formats/c_font_writer.h"
 #include "font/formats/font_save.h"
 #include "font/model/edit_log.h"
@@ -137,12 +139,12 @@ TEST_F(CWriter, HeaderIsA70ColumnBoxAndEveryLineEndsWithCrLf) {
   FONT_Destroy(doc);
 }
 
-TEST_F(CWriter, NothingEnabledLeavesAnEmptyFile) {
+TEST_F(CWriter, NothingEnabledIsRefusedBeforeTheFileIsTouched) {
   FontDoc* doc = fonttest::make_manual(FONT_TYPE_STD, 4);
   std::string path = dir / "empty.c";
   FONT_SetPath(doc, path.c_str());
   EXPECT_EQ(FONTSAVE_Save(doc, FONT_FORMAT_C, false, FontSaveOptions{}), 1);
-  EXPECT_TRUE(fonttest::slurp(path).empty());
+  EXPECT_FALSE(std::filesystem::exists(path));
   ASSERT_EQ(scope.Host.Warnings.size(), 1u);
   EXPECT_EQ(scope.Host.Warnings[0].Text, "Nothing to save!");
   FONT_Destroy(doc);

@@ -1,14 +1,15 @@
 // Firmware check of generated C fonts: every font type, both compatibility forms,
-// magnifications 1x1, 2x1 and 1x3, several ranges. The C file is compiled with
-// cc -std=c99 -Wall -Wextra -Werror -pedantic, linked with the tests' reference
-// decoder, a text line is drawn by walking the range chain and every pixel is
-// compared with the document's glyphs placed by their metrics.
+// magnifications 1x1, 2x1 and 1x3, several ranges, and a font read from BDF. The C
+// file is compiled with cc -std=c99 -Wall -Wextra -Werror -pedantic, linked with the
+// tests' reference decoder, a text line is drawn by walking the range chain and every
+// pixel is compared with the document's glyphs placed by their metrics.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <sstream>
 #include <vector>
 
+#include "font/formats/bdf_reader.h"
 #include "font/formats/font_save.h"
 #include "support/temp_dir.h"
 #include "font/support/generated_font.h"
@@ -199,6 +200,49 @@ TEST(FirmwareFontSjis, ShiftJisFontCompilesAndDecodes) {
     }
   EXPECT_EQ(mismatches, 0);
   EXPECT_GT(kanjiInk, 20);
+  FONT_Destroy(doc);
+}
+
+// A BDF font converted to C: the firmware draws what the reader trimmed and placed.
+TEST(FirmwareFontBdf, SpleenConvertedToCDecodesAsTheDocument) {
+  fonttest::HostScope scope;
+  TempDir dir;
+  FontDoc* doc = BDF_Read(FONT_TEST_DATA_DIR "/bdf/spleen/spleen-12x24.bdf");
+  ASSERT_NE(doc, nullptr);
+  std::string file = dir / "spleen.c";
+  FONT_SetPath(doc, file.c_str());
+  ASSERT_EQ(FONTSAVE_Save(doc, FONT_FORMAT_C, false, FontSaveOptions{}), 0);
+  // Printable ASCII and the first 60 characters above it, several ranges among them.
+  std::vector<unsigned> codes;
+  for (unsigned c = 0x20; c <= 0x7E; ++c)
+    if (doc->aChar[c].Enabled) codes.push_back(c);
+  for (unsigned c = 0x7F; c < FONT_NUM_CODES && codes.size() < 155; ++c)
+    if (doc->aChar[c].Enabled) codes.push_back(c);
+  ASSERT_EQ(codes.size(), 155u);
+  int advance = 0;
+  for (unsigned c : codes) advance += doc->aChar[c].CursorDist;
+  const int w = advance + 2 * kMarginX, h = doc->Height + 2 * kMarginY;
+  std::string log;
+  std::string out = decode_with_firmware(dir, file, "GUI_Fontspleen", codes, w, h, false, &log);
+  ASSERT_FALSE(out.empty()) << log;
+  Canvas want = expected_line(doc, codes, 1, 1, w, h);
+  std::istringstream in(out);
+  std::string line;
+  std::getline(in, line);
+  EXPECT_EQ(line, "0");
+  int mismatches = 0, ink = 0;
+  for (int y = 0; y < h; ++y) {
+    ASSERT_TRUE(std::getline(in, line));
+    ASSERT_EQ(static_cast<int>(line.size()), w);
+    for (int x = 0; x < w; ++x) {
+      const int got = line[static_cast<size_t>(x)] == '#' ? -1 : line[static_cast<size_t>(x)] - '0';
+      if (got) ++ink;
+      if (got != want.Pix[static_cast<size_t>(y * w + x)] && ++mismatches < 5)
+        ADD_FAILURE() << "pixel " << x << "," << y;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(ink, 2000);
   FONT_Destroy(doc);
 }
 

@@ -79,4 +79,21 @@ TEST(Cmap, RefusesTablesWithoutAWindowsSubtableOrCutShort) {
   EXPECT_FALSE(CMAP_ReadSegments(doc.p, t.data(), t.size()));
 }
 
+TEST(Cmap, SegmentsOutOfOrderOverlappingOrReversedAreDropped) {
+  // 2,000 segments each claiming every code would make the availability walk visit
+  // 131 million codes; only the first of them is kept.
+  std::vector<std::pair<unsigned, unsigned>> segments(2000, {0x0000, 0xFFFF});
+  Doc doc;
+  std::vector<uint8_t> t = make_cmap({{3, 1}}, segments);
+  ASSERT_TRUE(CMAP_ReadSegments(doc.p, t.data(), t.size()));
+  ASSERT_EQ(doc.p->NumSegments, 1);
+  EXPECT_EQ(doc.p->paSegEnd[0], 0xFFFF);
+  t = make_cmap({{3, 1}}, {{0x20, 0x7E}, {0x50, 0x60}, {0x90, 0x80}, {0x7F, 0x7F}, {0xA0, 0xFF}});
+  ASSERT_TRUE(CMAP_ReadSegments(doc.p, t.data(), t.size()));
+  ASSERT_EQ(doc.p->NumSegments, 3);
+  EXPECT_EQ(doc.p->paSegStart[1], 0x7F);
+  EXPECT_EQ(doc.p->paSegStart[2], 0xA0);
+  EXPECT_EQ(doc.p->paSegEnd[2], 0xFF);
+}
+
 }  // namespace

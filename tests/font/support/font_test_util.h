@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "common/host/app_host.h"
 #include "font/model/font_doc.h"
@@ -78,6 +79,14 @@ inline void add_glyph(FontDoc* doc, unsigned code, int width, int rows, int xPos
   c.Available = 1;
   c.Generated = 1;
   FONT_SetEnabled(doc, code, 1);
+}
+
+// Every pixel of a glyph plane, row by row (frame pixels as -1).
+inline std::vector<int> glyph_pixels(const FontDoc* doc, unsigned code) {
+  std::vector<int> v;
+  for (int y = 0; y < FONT_PlaneRows(doc, code); ++y)
+    for (int x = 0; x < doc->aChar[code].Width; ++x) v.push_back(FONT_GetPixel(doc, code, x, y));
+  return v;
 }
 
 }  // namespace fonttest
