@@ -18,6 +18,13 @@ int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize) {
     return -1;
   }
   struct stat st;
+  // A folder cannot be opened as a file: the same failure as a file that does not open.
+  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    close(fd);
+    errno = EISDIR;
+    *pStatus = FILE_BYTES_EOPEN;
+    return -1;
+  }
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
     close(fd);
     *pStatus = FILE_BYTES_ENOTREGULAR;
