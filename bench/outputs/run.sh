@@ -4,7 +4,9 @@
 #   stream: rastrel square.bmp -saveas x.dta,3,F   vs  dd of the same number of bytes
 #   small:  rastrel small.png -saveas small.c,1,16 vs  convert small.png small.bmp
 # Usage: bench/outputs/run.sh [runs]; medians in milliseconds, process start included.
-# RASTREL=path/to/rastrel skips the Release build and times that binary.
+# RASTREL=path/to/rastrel skips the Release build and times that binary; CONVERT names
+# the ImageMagick program (default: convert from PATH). COUNT=1 also prints the
+# instructions of each job (valgrind's callgrind), which a busy machine does not change.
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build="$root/build-bench"
@@ -31,18 +33,31 @@ median() {
   done | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+im_convert=${CONVERT:-convert}
+# Instructions of one run of a command (COUNT=1 only).
+count() {
+  [ "${COUNT:-0}" = 1 ] || return 0
+  n=$( (cd "$work" && valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null) |
+      sed -n 's/.*refs: *//p' | tr -d ,)
+  echo "  instructions: $* -> $n"
+}
 
 gif=$(median "$rastrel" big.bmp -saveasbig.gif,4 -exit)
-im=$(median convert big.bmp big_im.gif)
+im=$(median "$im_convert" big.bmp big_im.gif)
 echo "GIF 4000x3000, 256 colours: rastrel $gif ms, convert $im ms, ratio $(ratio "$gif" "$im") (goal <= 0.5)"
+count "$rastrel" big.bmp -saveasbig.gif,4 -exit
+count "$im_convert" big.bmp big_im.gif
 
 for f in 8 16 12; do
   t=$(median "$rastrel" square.bmp "-saveassq$f.dta,3,$f" -exit)
   bytes=$(stat -c %s "$work/sq$f.dta")
   d=$(median dd if=/dev/zero of=dd.out bs=1M count="$bytes" iflag=count_bytes)
   echo "stream 2048x2048 format $f: $bytes bytes, rastrel $t ms, dd $d ms, speed ratio $(ratio "$d" "$t") (goal >= 0.33)"
+  count "$rastrel" square.bmp "-saveassq$f.dta,3,$f" -exit
 done
 
 small=$(median "$rastrel" small.png -saveassmall.c,1,16 -exit)
-ims=$(median convert small.png small.bmp)
+ims=$(median "$im_convert" small.png small.bmp)
 echo "small job 64x64 PNG to C format 16: rastrel $small ms, convert $ims ms, ratio $(ratio "$small" "$ims") (goal <= 0.5)"
+count "$rastrel" small.png -saveassmall.c,1,16 -exit
+count "$im_convert" small.png small.bmp

@@ -9,6 +9,7 @@
 #include <new>
 
 #include "bitmap/document/image.h"
+#include "bitmap/document/memory_advice.h"
 
 int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize) {
   *pSize = 0;
@@ -18,6 +19,13 @@ int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize) {
     return -1;
   }
   struct stat st;
+  // A folder cannot be opened as a file: the same failure as a file that does not open.
+  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    close(fd);
+    errno = EISDIR;
+    *pStatus = FILE_BYTES_EOPEN;
+    return -1;
+  }
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
     close(fd);
     *pStatus = FILE_BYTES_ENOTREGULAR;
@@ -43,6 +51,8 @@ int IMAGE_ReadFileBytes(const char* path, size_t maxSize, std::vector<uint8_t>* 
     return FILE_BYTES_ETOOLONG;
   }
   try {
+    pData->reserve(static_cast<size_t>(size));
+    IMAGE_AdviseLargeBlock(pData->data(), static_cast<size_t>(size));
     pData->assign(static_cast<size_t>(size), 0);
   } catch (const std::bad_alloc&) {
     close(fd);

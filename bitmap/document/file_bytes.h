@@ -13,12 +13,13 @@ enum {
   FILE_BYTES_ETOOLONG = 2,  // larger than the caller's limit
   FILE_BYTES_ESHORT = 3,    // fewer bytes arrived than the size promised
   FILE_BYTES_ENOMEM = 4,
-  FILE_BYTES_ENOTREGULAR = 5,  // a FIFO, device, socket or folder
+  FILE_BYTES_ENOTREGULAR = 5,  // a FIFO, device or socket
 };
 
 // Opens a file for reading without blocking (FIFOs and devices included) and reports
 // whether it is a regular file. Returns the descriptor or -1 (*pStatus FILE_BYTES_EOPEN
-// or FILE_BYTES_ENOTREGULAR, the descriptor then closed). *pSize gets the file's size.
+// or FILE_BYTES_ENOTREGULAR, the descriptor then closed). A folder counts as a file that
+// does not open (FILE_BYTES_EOPEN, errno EISDIR). *pSize gets the file's size.
 int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize);
 
 // Reads the whole file into *pData (zero-filled first). maxSize 0 means

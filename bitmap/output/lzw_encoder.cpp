@@ -1,4 +1,7 @@
-// LZW encoder with an open-addressed hash dictionary of 5021 entries.
+// LZW encoder. The dictionary maps (prefix code, pixel) to the code of that string; it is
+// an open-addressed hash table of 16384 slots, at most a quarter full (a 12-bit code table
+// holds at most 4096 strings), so a lookup rarely probes more than one slot. Which strings
+// the dictionary holds, and so every code written, follows from the LZW rules alone.
 #include "bitmap/output/lzw_encoder.h"
 
 #include <cstring>
@@ -7,12 +10,27 @@
 
 namespace {
 
-enum { HASH_SIZE = 5021, MAX_BITS = 12 };
+enum { HASH_BITS = 14, HASH_SIZE = 1 << HASH_BITS, MAX_BITS = 12 };
 
 struct Dictionary {
-  int32_t aKey[HASH_SIZE];  // (prefix << 8 | suffix) + 1, 0 for an empty slot
-  uint16_t aCode[HASH_SIZE];
-  void Clear() { std::memset(aKey, 0, sizeof(aKey)); }
+  // prefix << 8 | pixel in bits 12-31 and the code in bits 0-11; 0 for an empty slot (a
+  // stored code is never 0: codes start above the clear and end codes).
+  uint32_t aSlot[HASH_SIZE];
+  uint16_t aUsed[1 << MAX_BITS];  // the slots filled since the last clear
+  int NumUsed;
+  void Init() {
+    std::memset(aSlot, 0, sizeof(aSlot));
+    NumUsed = 0;
+  }
+  void Clear() {
+    for (int i = 0; i < NumUsed; ++i) aSlot[aUsed[i]] = 0;
+    NumUsed = 0;
+  }
+  void Store(uint32_t h, uint32_t slot) {
+    aSlot[h] = slot;
+    aUsed[NumUsed++] = static_cast<uint16_t>(h);
+  }
+  static uint32_t Hash(uint32_t key) { return (key * 0x9E3779B1u) >> (32 - HASH_BITS); }
 };
 
 // Collects codes into bytes and the bytes into sub-blocks.
@@ -62,7 +80,7 @@ bool LZW_Encode(OutWriter* w, int minCodeSize, const uint8_t* (*pfRow)(const voi
   const uint32_t clearCode = 1u << minCodeSize;
   int codeWidth = minCodeSize + 1;
   uint32_t nextCode = clearCode + 2;
-  dict->Clear();
+  dict->Init();
   packer->Put(clearCode, codeWidth);
   uint32_t prefix = pfRow(context, 0)[0] & (clearCode - 1);
   int32_t x0 = 1;
@@ -70,19 +88,18 @@ bool LZW_Encode(OutWriter* w, int minCodeSize, const uint8_t* (*pfRow)(const voi
     const uint8_t* row = pfRow(context, y);
     for (int32_t x = x0; x < width; ++x) {
       const uint32_t k = row[x] & (clearCode - 1);  // bytes past the palette stay in range
-      const int32_t key = static_cast<int32_t>((prefix << 8 | k) + 1);
-      int32_t h = static_cast<int32_t>((k << 4) ^ prefix);
-      while (dict->aKey[h] && dict->aKey[h] != key) {
-        h -= h == 0 ? 1 : HASH_SIZE - h;
-        if (h < 0) h += HASH_SIZE;
-      }
-      if (dict->aKey[h]) {
-        prefix = dict->aCode[h];
+      const uint32_t key = prefix << 8 | k;  // below 2^20
+      uint32_t h = Dictionary::Hash(key);
+      uint32_t slot;
+      while ((slot = dict->aSlot[h]) != 0 && slot >> 12 != key) h = (h + 1) & (HASH_SIZE - 1);
+      if (slot) {
+        prefix = slot & 0xFFF;
         continue;
       }
+      // Code 4096 would be stored only for the clear that follows at once: it is never seen.
       if (nextCode <= (1u << codeWidth)) {
-        dict->aKey[h] = key;
-        dict->aCode[h] = static_cast<uint16_t>(nextCode++);
+        if (nextCode < (1u << MAX_BITS)) dict->Store(h, key << 12 | nextCode);
+        ++nextCode;
       }
       packer->Put(prefix, codeWidth);
       if (nextCode > (1u << codeWidth)) {

@@ -89,34 +89,44 @@ bool RLE_WriteBinary(OutWriter* w, const RleSource* src) {
   if (!RLE_GetKeys(src, &k)) return false;
   const uint32_t* keys = k.pKeys.get();
   const size_t n = k.NumKeys;
+  // Each absolute block (at most 2 + 255 values of 4 bytes) is assembled here and handed
+  // over whole; runs collect until the buffer is nearly full.
+  uint8_t buf[4096];
+  size_t used = 0;
+  auto flush_if = [&](size_t room) {
+    if (used + room > sizeof(buf)) {
+      OUT_Write(w, buf, used);
+      used = 0;
+    }
+  };
   uint8_t v[4];
   for (size_t pos = 0; pos < n;) {
     RleBlock b = RLE_NextBlock(keys, n, pos);
     if (b.IsRun) {
-      int len = RLE_EncodeValue(src, keys[pos], v);
+      const size_t len = static_cast<size_t>(RLE_EncodeValue(src, keys[pos], v));
       for (size_t left = b.Count; left;) {
         size_t c = left > RLE_MAX_RUN_ENTRY ? RLE_MAX_RUN_ENTRY : left;
-        OUT_PutByte(w, static_cast<uint8_t>(c));
-        OUT_Write(w, v, static_cast<size_t>(len));
+        flush_if(1 + len);
+        buf[used++] = static_cast<uint8_t>(c);
+        for (size_t i = 0; i < len; ++i) buf[used++] = v[i];
         left -= c;
       }
     } else {
-      OUT_PutByte(w, 0);
-      OUT_PutByte(w, static_cast<uint8_t>(b.Count));
+      flush_if(2 + 4 * RLE_MAX_ABSOLUTE);
+      buf[used++] = 0;
+      buf[used++] = static_cast<uint8_t>(b.Count);
       if (src->Variant == RLE_VARIANT_4) {
         for (size_t i = 0; i < b.Count; i += 2) {
           uint32_t hi = keys[pos + i] & 15;
           uint32_t lo = i + 1 < b.Count ? keys[pos + i + 1] & 15 : 0;
-          OUT_PutByte(w, static_cast<uint8_t>(hi << 4 | lo));
+          buf[used++] = static_cast<uint8_t>(hi << 4 | lo);
         }
       } else {
-        for (size_t i = 0; i < b.Count; ++i) {
-          int len = RLE_EncodeValue(src, keys[pos + i], v);
-          OUT_Write(w, v, static_cast<size_t>(len));
-        }
+        for (size_t i = 0; i < b.Count; ++i) used += static_cast<size_t>(RLE_EncodeValue(src, keys[pos + i], buf + used));
       }
     }
     pos += b.Count;
   }
+  OUT_Write(w, buf, used);
   return !OUT_Failed(w);
 }

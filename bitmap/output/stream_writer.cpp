@@ -11,72 +11,118 @@
 
 namespace {
 
-void put_be16(OutWriter* w, uint32_t v) {
-  OUT_PutByte(w, static_cast<uint8_t>(v >> 8));
-  OUT_PutByte(w, static_cast<uint8_t>(v));
-}
-
-void put16(OutWriter* w, uint32_t v, bool bigEndian) {
-  if (bigEndian)
-    put_be16(w, v);
-  else
-    OUT_PutU16(w, v);
-}
-
-// Colours of row y, palette resolved.
-void row_colours(const ImageDocument* doc, int32_t y, std::vector<ColorValue>* out) {
-  for (int32_t x = 0; x < doc->XSize; ++x) (*out)[static_cast<size_t>(x)] = IMAGE_GetColor(doc, x, y);
+// Colours of row y, palette resolved through pal (paletted documents only).
+void row_colours(const ImageDocument* doc, const ColorValue* pal, int32_t y, ColorValue* out) {
+  const uint8_t* row = IMAGE_GetRow(doc, y);
+  if (doc->BitsPerPixel == 8) {
+    for (int32_t x = 0; x < doc->XSize; ++x) out[x] = pal[row[x]];
+    return;
+  }
+  for (int32_t x = 0; x < doc->XSize; ++x, row += 4)
+    out[x] = row[0] | (row[1] << 8) | (row[2] << 16) | (static_cast<uint32_t>(row[3]) << 24);
 }
 
 void write_indices(OutWriter* w, const ImageDocument* doc, int bitsPerPixel, int64_t bytesPerLine) {
   const int perByte = 8 / bitsPerPixel;
+  const uint32_t mask = (1u << bitsPerPixel) - 1;
   std::vector<uint8_t> line(static_cast<size_t>(bytesPerLine));
   for (int32_t y = 0; y < doc->YSize && !OUT_Failed(w); ++y) {
+    const uint8_t* row = IMAGE_GetRow(doc, y);
+    if (bitsPerPixel == 8) {
+      OUT_Write(w, row, line.size());
+      continue;
+    }
     std::fill(line.begin(), line.end(), 0);
     for (int32_t x = 0; x < doc->XSize; ++x) {
-      const uint32_t index = IMAGE_GetIndex(doc, x, y) & ((1u << bitsPerPixel) - 1);
       const int shift = 8 - bitsPerPixel * (x % perByte + 1);
-      line[static_cast<size_t>(x / perByte)] |= static_cast<uint8_t>(index << shift);
+      line[static_cast<size_t>(x / perByte)] |= static_cast<uint8_t>((row[x] & mask) << shift);
     }
     OUT_Write(w, line.data(), line.size());
   }
 }
 
-void write_colours(OutWriter* w, const ImageDocument* doc, const CBitmapFormat* f, bool bigEndian) {
-  std::vector<ColorValue> row(static_cast<size_t>(doc->XSize));
-  for (int32_t y = 0; y < doc->YSize && !OUT_Failed(w); ++y) {
-    row_colours(doc, y, &row);
-    for (const ColorValue c : row) {
-      const uint8_t r = static_cast<uint8_t>(COLOR_Red(c)), g = static_cast<uint8_t>(COLOR_Green(c)),
-                    b = static_cast<uint8_t>(COLOR_Blue(c)), t = static_cast<uint8_t>(COLOR_Trans(c));
-      switch (f->Kind) {
-        case CBITMAP_DATA_16:
-          put16(w, f->pColorFormat->pfColor2Index(c), bigEndian);
-          break;
-        case CBITMAP_DATA_24: {
-          const uint8_t bytes[3] = {r, g, b};
-          OUT_Write(w, bytes, 3);
-          break;
-        }
-        case CBITMAP_DATA_ALPHA16:
-          OUT_PutByte(w, t);
-          put_be16(w, f->pColorFormat->pfColor2Index(c & 0x00FFFFFFu));
-          break;
-        default: {
-          uint8_t bytes[4];
-          if (f->Number == 16) {
-            const uint8_t le[4] = {r, g, b, t}, be[4] = {t, b, g, r};
-            std::copy(bigEndian ? be : le, (bigEndian ? be : le) + 4, bytes);
-          } else {  // 29: blue, green, red, inverted transparency
-            const uint8_t a = static_cast<uint8_t>(255 - t);
-            const uint8_t le[4] = {b, g, r, a}, be[4] = {a, r, g, b};
-            std::copy(bigEndian ? be : le, (bigEndian ? be : le) + 4, bytes);
-          }
-          OUT_Write(w, bytes, 4);
-          break;
-        }
-      }
+inline uint8_t* put_u16(uint8_t* p, uint32_t v, bool bigEndian) {
+  p[0] = static_cast<uint8_t>(bigEndian ? v >> 8 : v);
+  p[1] = static_cast<uint8_t>(bigEndian ? v : v >> 8);
+  return p + 2;
+}
+
+// A 32-bit value as bytes from the lowest.
+inline uint8_t* put_32(uint8_t* p, uint32_t v) {
+  p[0] = static_cast<uint8_t>(v), p[1] = static_cast<uint8_t>(v >> 8);
+  p[2] = static_cast<uint8_t>(v >> 16), p[3] = static_cast<uint8_t>(v >> 24);
+  return p + 4;
+}
+
+// Bytes of one pixel of a direct-colour format; returns the end.
+inline uint8_t* put_pixel(uint8_t* p, ColorValue c, const CBitmapFormat* f, bool bigEndian) {
+  const uint8_t r = static_cast<uint8_t>(COLOR_Red(c)), g = static_cast<uint8_t>(COLOR_Green(c)),
+                b = static_cast<uint8_t>(COLOR_Blue(c)), t = static_cast<uint8_t>(COLOR_Trans(c));
+  switch (f->Kind) {
+    case CBITMAP_DATA_16:
+      return put_u16(p, f->pColorFormat->pfColor2Index(c), bigEndian);
+    case CBITMAP_DATA_24:
+      p[0] = r, p[1] = g, p[2] = b;
+      return p + 3;
+    case CBITMAP_DATA_ALPHA16: {
+      const uint32_t v = f->pColorFormat->pfColor2Index(c & 0x00FFFFFFu);
+      p[0] = t, p[1] = static_cast<uint8_t>(v >> 8), p[2] = static_cast<uint8_t>(v);
+      return p + 3;
     }
+    default:
+      if (f->Number == 16) {
+        if (bigEndian) p[0] = t, p[1] = b, p[2] = g, p[3] = r;
+        else p[0] = r, p[1] = g, p[2] = b, p[3] = t;
+      } else {  // 29: blue, green, red, inverted transparency
+        const uint8_t a = static_cast<uint8_t>(255 - t);
+        if (bigEndian) p[0] = a, p[1] = r, p[2] = g, p[3] = b;
+        else p[0] = b, p[1] = g, p[2] = r, p[3] = a;
+      }
+      return p + 4;
+  }
+}
+
+// Whole rows are formatted into a line buffer and handed over at once.
+void write_colours(OutWriter* w, const ImageDocument* doc, const CBitmapFormat* f, bool bigEndian) {
+  const size_t width = static_cast<size_t>(doc->XSize);
+  std::vector<ColorValue> row(width);
+  std::vector<uint8_t> line(4 * width);
+  ColorValue pal[256];
+  if (doc->BitsPerPixel == 8) IMAGE_GetPaletteMap(doc, pal);
+  // One loop per kind, so the choice is made once per row rather than per pixel.
+  auto rows = [&](auto put) {
+    for (int32_t y = 0; y < doc->YSize && !OUT_Failed(w); ++y) {
+      row_colours(doc, pal, y, row.data());
+      uint8_t* p = line.data();
+      for (const ColorValue c : row) p = put(p, c);
+      OUT_Write(w, line.data(), static_cast<size_t>(p - line.data()));
+    }
+  };
+  switch (f->Kind) {
+    case CBITMAP_DATA_16: {
+      const ColorFormat* cf = f->pColorFormat;
+      if (bigEndian)
+        rows([cf](uint8_t* p, ColorValue c) { return put_u16(p, cf->pfColor2Index(c), true); });
+      else
+        rows([cf](uint8_t* p, ColorValue c) { return put_u16(p, cf->pfColor2Index(c), false); });
+      break;
+    }
+    case CBITMAP_DATA_32:
+      if (f->Number == 16 && !bigEndian && doc->BitsPerPixel == 32) {
+        // Red, green, blue, transparency: the document's own pixel bytes.
+        for (int32_t y = 0; y < doc->YSize && !OUT_Failed(w); ++y) OUT_Write(w, IMAGE_GetRow(doc, y), 4 * width);
+      } else if (f->Number == 16) {
+        rows([bigEndian](uint8_t* p, ColorValue c) { return put_32(p, bigEndian ? __builtin_bswap32(c) : c); });
+      } else {  // 29: blue, green, red, inverted transparency
+        rows([bigEndian](uint8_t* p, ColorValue c) {
+          const uint32_t v = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF) | ((255 - (c >> 24)) << 24);
+          return put_32(p, bigEndian ? __builtin_bswap32(v) : v);
+        });
+      }
+      break;
+    default:
+      rows([f, bigEndian](uint8_t* p, ColorValue c) { return put_pixel(p, c, f, bigEndian); });
+      break;
   }
 }
 

@@ -11,12 +11,48 @@
 
 static const char s_acNoDoc[] = "Internal error : pBitmapOrg == NULL";
 
+namespace {
+
+// A paletted document whose colours all fit the tree: no leaf is ever merged, so the tree
+// ends the same whatever the order of insertion. Each colour goes in once with the number
+// of its pixels. False (nothing added) when the colours do not fit.
+bool feed_palette_counts(ColorOctree* tree, const ImageDocument* doc, const ColorValue* aPal, bool* pFailed) {
+  uint32_t aUse[256] = {};
+  for (int32_t y = 0; y < doc->YSize; ++y) {
+    REDUCE_ProgressRow(REDUCE_acCalcRow, y + 1, doc->YSize);
+    const uint8_t* row = IMAGE_GetRow(doc, y);
+    for (int32_t x = 0; x < doc->XSize; ++x) ++aUse[row[x]];
+  }
+  ColorValue aColor[256];
+  uint32_t aCount[256];
+  int n = 0;
+  for (int i = 0; i < 256; ++i) {
+    if (!aUse[i]) continue;
+    const ColorValue c = aPal[i] & 0xFFFFFFu;
+    int j = 0;
+    while (j < n && aColor[j] != c) ++j;
+    if (j == n) aColor[n] = c, aCount[n++] = 0;
+    aCount[j] += aUse[i];
+  }
+  if (n > OCTREE_GetMaxColors(tree)) return false;
+  for (int j = 0; j < n; ++j)
+    if (!OCTREE_AddColorN(tree, COLOR_Red(aColor[j]), COLOR_Green(aColor[j]), COLOR_Blue(aColor[j]), aCount[j])) {
+      *pFailed = true;
+      break;
+    }
+  return true;
+}
+
+}  // namespace
+
 // Feeds every pixel (palette resolved) to the tree in row order; runs of equal
 // colours go in as one insertion, which the tree treats exactly as repeated ones.
 bool REDUCE_FeedOctree(ColorOctree* tree, const ImageDocument* doc) {
   ColorValue aPal[256];
   const bool paletted = doc->NumColors != 0;
   if (paletted) IMAGE_GetPaletteMap(doc, aPal);
+  bool failed = false;
+  if (paletted && OCTREE_GetLeafCount(tree) == 0 && feed_palette_counts(tree, doc, aPal, &failed)) return !failed;
   for (int32_t y = 0; y < doc->YSize; ++y) {
     REDUCE_ProgressRow(REDUCE_acCalcRow, y + 1, doc->YSize);
     const uint8_t* row = IMAGE_GetRow(doc, y);

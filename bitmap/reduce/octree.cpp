@@ -146,6 +146,8 @@ bool OCTREE_AddColor(ColorOctree* t, unsigned red, unsigned green, unsigned blue
 
 int OCTREE_GetLeafCount(const ColorOctree* t) { return t->LeafCount; }
 
+int OCTREE_GetMaxColors(const ColorOctree* t) { return t->MaxColors; }
+
 int OCTREE_GetPalette(const ColorOctree* t, ColorValue* pColors, uint32_t* pCounts) {
   if (t->Root == kNone) return 0;
   // Explicit stack: at most 8 pending children per level.

@@ -16,6 +16,8 @@ bool OCTREE_AddColor(ColorOctree* tree, unsigned red, unsigned green, unsigned b
 // Adds `count` equal pixels at once; the same as `count` calls of OCTREE_AddColor.
 bool OCTREE_AddColorN(ColorOctree* tree, unsigned red, unsigned green, unsigned blue, uint32_t count);
 int OCTREE_GetLeafCount(const ColorOctree* tree);
+// Most leaves the tree keeps before it merges colours.
+int OCTREE_GetMaxColors(const ColorOctree* tree);
 // Fills the leaves depth first, children in index order: average colour of each leaf
 // (sums divided by the count, rounded down) and, when pCounts is given, its pixel count.
 // Returns the number of leaves written (at most OCTREE_GetLeafCount).

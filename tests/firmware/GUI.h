@@ -14,6 +14,7 @@
 typedef unsigned long GUI_COLOR;
 
 #include "GUI_Bitmap.h"
+#include "GUI_Anim.h"
 #include "GUI_Font.h"
 
 #endif

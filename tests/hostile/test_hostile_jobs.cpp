@@ -73,13 +73,18 @@ TEST_F(HostileJob, OnlyRegularFilesAreRead) {
   std::filesystem::create_symlink("/dev/zero", work + "/zero.bmp");
   std::filesystem::create_symlink("/dev/zero", work + "/zero.png");
   std::filesystem::create_directory(work + "/folder.jpg");
-  for (const char* name : {"pipe.bmp", "zero.bmp", "zero.png", "folder.jpg"}) {
+  for (const char* name : {"pipe.bmp", "zero.bmp", "zero.png"}) {
     SCOPED_TRACE(name);
     std::filesystem::remove(work + "/Rastrel.log");
     const ProcessResult r = Run(RASTREL_BINARY, {name, "-exit"});
     EXPECT_EQ(r.ExitCode, kErrorOpeningFileExit) << r.Err;
     EXPECT_NE(Log().find("Not a regular file"), std::string::npos) << Log();
   }
+  // A folder does not open as a file at all: message 16.
+  std::filesystem::remove(work + "/Rastrel.log");
+  const ProcessResult r = Run(RASTREL_BINARY, {"folder.jpg", "-exit"});
+  EXPECT_EQ(r.ExitCode, 17) << r.Err;
+  EXPECT_EQ(Log(), "Invalid file handle.");
 }
 
 TEST_F(HostileJob, FlipsInAJobKeepNoSnapshots) {

@@ -22,6 +22,8 @@ struct RastrelRecordingHost : RastrelHost {
   int TransparencyInitial = -2;  // the initial choice passed to the dialog
   bool AlphaOk = false;
   AlphaDialogRequest AlphaAnswer;
+  // Animation commands: the GIF and the output file chosen (empty: the base's answer).
+  std::string AnimationGifAnswer, AnimationOutputAnswer;
 
   void ShowStatus(const char* text) override { Base.ShowStatus(text); }
   void ShowWarning(const char* caption, const char* text) override { Base.ShowWarning(caption, text); }
@@ -71,11 +73,20 @@ struct RastrelRecordingHost : RastrelHost {
   }
   bool AskAnimationGif(AnimationKind kind, FileDialogRequest* request) override {
     Dialogs.push_back(kind == ANIMATION_SPRITE ? "sprite gif" : "cursor gif");
+    if (!AnimationGifAnswer.empty()) return Answer(request, AnimationGifAnswer);
     return RastrelHost::AskAnimationGif(kind, request);
   }
   bool AskAnimationOutput(AnimationKind kind, FileDialogRequest* request) override {
     Dialogs.push_back(kind == ANIMATION_SPRITE ? "sprite output" : "cursor output");
+    if (!AnimationOutputAnswer.empty()) return Answer(request, AnimationOutputAnswer);
     return RastrelHost::AskAnimationOutput(kind, request);
+  }
+  // Records the request as the shared file dialogs do and answers with `chosen`.
+  bool Answer(FileDialogRequest* request, const std::string& chosen) {
+    Base.FileDialogs.push_back(*request);
+    Base.DialogTitles.push_back(request->pTitle ? request->pTitle : "");
+    request->Chosen = chosen;
+    return true;
   }
 };
 

@@ -170,6 +170,15 @@ void decode_true_color_rows(const DibInfo& info, const DibBytes& bits, ImageDocu
       src = buffer.data();
     }
     uint8_t* dst = IMAGE_GetRow(doc, y);
+    if (bytesPerPixel == 3) {  // blue, green, red to red, green, blue, opaque
+      for (int32_t x = 0; x < doc->XSize; ++x, src += 3, dst += 4) {
+        dst[0] = src[2];
+        dst[1] = src[1];
+        dst[2] = src[0];
+        dst[3] = 0;
+      }
+      continue;
+    }
     for (int32_t x = 0; x < doc->XSize; ++x, src += bytesPerPixel, dst += 4) {
       uint32_t trans = 0;
       if (bytesPerPixel == 4) {

@@ -10,13 +10,14 @@
 
 #define GIF_MAX_FILE_SIZE 8000000u
 #define GIF_MAX_SCREEN_SIZE 2000
+#define GIF_MAX_FRAMES 65535  // the frame count is a 16-bit field
 
 enum {
   GIF_OK = 0,
   GIF_EFORMAT = 1,   // not a GIF, or a damaged block structure
   GIF_ETOOLARGE = 2, // logical screen wider or higher than GIF_MAX_SCREEN_SIZE
   GIF_EDATA = 3,     // the image data could not be decoded ("Image could not be read")
-  GIF_ENOMEM = 4,    // no document (no memory, or a zero screen size)
+  GIF_ENOMEM = 4,    // the document could not be allocated
 };
 
 // Replaces a freshly decoded frame's document by one with a cleaned-up palette (withTrans:
@@ -50,6 +51,27 @@ struct GifCursor {
   const uint8_t* p;
   uint32_t Left;
 };
+
+// A walk through the blocks of a file in memory, one image at a time. It holds the state
+// of the last graphic control extension met, which applies to the images that follow.
+struct GifWalk {
+  GifCursor Cursor;
+  const uint8_t* pGlobalPalette;  // null without a global table
+  int Frame;                      // index of the next image descriptor
+  uint32_t Delay;                 // milliseconds, of the last graphic control extension
+  int16_t TransIndex;             // of the last graphic control extension, -1 for none
+};
+
+// Reads header, logical screen descriptor and global table into pInfo (TotalDelay 0).
+int GIF_BeginWalk(const uint8_t* pData, GifInfo* pInfo, GifWalk* pWalk);
+// Reads blocks up to the next image descriptor (its position, size and flags into
+// pDesc) or the trailer (*pTrailer true). Extensions met update the walk and TotalDelay.
+int GIF_WalkToImage(GifWalk* pWalk, GifInfo* pInfo, GifFrame* pDesc, bool* pTrailer);
+// Decodes the image whose descriptor was just read into pFrame (descriptor fields set by
+// the caller), with the walk's extension state and tables; the walk does not move.
+int GIF_DecodeAtWalk(GifWalk* pWalk, GifInfo* pInfo, GifFrame* pFrame);
+// Moves the walk past the image whose descriptor was just read.
+int GIF_SkipImage(GifWalk* pWalk, const GifFrame* pDesc);
 
 // Without a frame record: walks the whole file and fills FrameCount and TotalDelay. With
 // one: stops at frame `frameIndex` and decodes it into pFrame->pImage. 0 or GIF_E*.

@@ -173,7 +173,7 @@ int decode_image_data(GifFrame* f, GifCursor* c, ImageDocument* doc) {
 }
 
 // Graphic control extension: packed flags, delay in 1/100 s, transparent index.
-int read_extension(GifCursor* c, GifInfo* info, GifFrame* f) {
+int read_extension(GifCursor* c, GifInfo* info, GifWalk* w) {
   const int label = get_byte(c);
   if (label < 0) return GIF_EFORMAT;
   if (label == 0x01 || label == 0xFE || label == 0xFF) return skip_sub_blocks(c) ? GIF_OK : GIF_EFORMAT;
@@ -182,60 +182,102 @@ int read_extension(GifCursor* c, GifInfo* info, GifFrame* f) {
   if (get_byte(c) != 4 || !take(c, 4, &p) || get_byte(c) < 0) return GIF_EFORMAT;
   const uint32_t delay = u16(p + 1) ? 10u * u16(p + 1) : 100u;
   info->TotalDelay += delay;
-  if (f) {
-    f->Delay = delay;
-    // Each extension describes the next image completely: without the flag it has none.
-    f->TransIndex = (p[0] & 1) ? p[3] : -1;
-  }
+  w->Delay = delay;
+  // Each extension describes the next image completely: without the flag it has none.
+  w->TransIndex = (p[0] & 1) ? p[3] : -1;
   return GIF_OK;
 }
 
 }  // namespace
 
-int GIF_Parse(const uint8_t* pData, GifInfo* info, GifFrame* f, int frameIndex) {
-  GifCursor c = {pData, info->ByteCount};
+int GIF_BeginWalk(const uint8_t* pData, GifInfo* info, GifWalk* w) {
+  *w = GifWalk{{pData, info->ByteCount}, nullptr, 0, 0, -1};
+  GifCursor* c = &w->Cursor;
   const uint8_t* p;
-  if (!take(&c, 6, &p)) return GIF_EFORMAT;
+  if (!take(c, 6, &p)) return GIF_EFORMAT;
   if (std::memcmp(p, "GIF8", 4) != 0 || (p[4] != '7' && p[4] != '9') || p[5] != 'a') return GIF_EFORMAT;
-  if (!take(&c, 7, &p)) return GIF_EFORMAT;
+  if (!take(c, 7, &p)) return GIF_EFORMAT;
   info->Width = u16(p);
   info->Height = u16(p + 2);
   info->Flags = p[4];
   info->GlobalColors = static_cast<uint16_t>(2 << (info->Flags & 7));
   if (info->Width > GIF_MAX_SCREEN_SIZE || info->Height > GIF_MAX_SCREEN_SIZE) return GIF_ETOOLARGE;
   if (info->Flags & 0x80) {
-    if (!take(&c, 3u * info->GlobalColors, &p)) return GIF_EFORMAT;
-    if (f) f->pPalette = p;
-  } else if (f) {
-    f->pPalette = nullptr;
+    if (!take(c, 3u * info->GlobalColors, &p)) return GIF_EFORMAT;
+    w->pGlobalPalette = p;
   }
-  if (f) f->TransIndex = -1;
   info->TotalDelay = 0;
-  int frame = 0;
-  GifFrame scratch;
+  return GIF_OK;
+}
+
+int GIF_WalkToImage(GifWalk* w, GifInfo* info, GifFrame* pDesc, bool* pTrailer) {
+  GifCursor* c = &w->Cursor;
+  *pTrailer = false;
   for (;;) {
-    const int b = get_byte(&c);
+    const int b = get_byte(c);
     if (b < 0) return GIF_EFORMAT;
     if (b == 0x21) {
-      const int status = read_extension(&c, info, f);
+      const int status = read_extension(c, info, w);
       if (status) return status;
     } else if (b == 0x2C) {
-      if (!take(&c, 9, &p)) return GIF_EFORMAT;
-      GifFrame* d = f ? f : &scratch;
-      d->Left = u16(p);
-      d->Top = u16(p + 2);
-      d->Width = u16(p + 4);
-      d->Height = u16(p + 6);
-      d->Flags = p[8];
-      const uint32_t localColors = (d->Flags & 0x80) ? (2u << (d->Flags & 7)) : 0;
-      if (f && frame == frameIndex) return GIF_DecodeFrame(f, frame, info, &c);
-      if (!take(&c, 3 * localColors, &p) || get_byte(&c) < 0 || !skip_sub_blocks(&c)) return GIF_EFORMAT;
-      ++frame;
+      const uint8_t* p;
+      if (!take(c, 9, &p)) return GIF_EFORMAT;
+      pDesc->Left = u16(p);
+      pDesc->Top = u16(p + 2);
+      pDesc->Width = u16(p + 4);
+      pDesc->Height = u16(p + 6);
+      pDesc->Flags = p[8];
+      return GIF_OK;
     } else if (b == 0x3B) {
-      if (f) return GIF_EFORMAT;  // the wanted frame is missing
-      info->FrameCount = static_cast<uint16_t>(frame);
+      *pTrailer = true;
       return GIF_OK;
     }
+  }
+}
+
+int GIF_SkipImage(GifWalk* w, const GifFrame* pDesc) {
+  GifCursor* c = &w->Cursor;
+  const uint32_t localColors = (pDesc->Flags & 0x80) ? (2u << (pDesc->Flags & 7)) : 0;
+  const uint8_t* p;
+  if (!take(c, 3 * localColors, &p) || get_byte(c) < 0 || !skip_sub_blocks(c)) return GIF_EFORMAT;
+  ++w->Frame;
+  return GIF_OK;
+}
+
+int GIF_DecodeAtWalk(GifWalk* w, GifInfo* info, GifFrame* f) {
+  f->Delay = w->Delay;
+  f->TransIndex = w->TransIndex;
+  f->pPalette = w->pGlobalPalette;
+  GifCursor c = w->Cursor;
+  return GIF_DecodeFrame(f, w->Frame, info, &c);
+}
+
+int GIF_Parse(const uint8_t* pData, GifInfo* info, GifFrame* f, int frameIndex) {
+  GifWalk w;
+  int status = GIF_BeginWalk(pData, info, &w);
+  if (status) return status;
+  if (f) w.Delay = f->Delay;  // a frame without an extension keeps what the record holds
+  for (;;) {
+    GifFrame desc = {};
+    bool trailer;
+    status = GIF_WalkToImage(&w, info, &desc, &trailer);
+    if (status) return status;
+    if (trailer) {
+      if (f) return GIF_EFORMAT;  // the wanted frame is missing
+      if (w.Frame > GIF_MAX_FRAMES) return GIF_EFORMAT;
+      info->FrameCount = static_cast<uint16_t>(w.Frame);
+      return GIF_OK;
+    }
+    if (f && w.Frame == frameIndex) {
+      f->Left = desc.Left;
+      f->Top = desc.Top;
+      f->Width = desc.Width;
+      f->Height = desc.Height;
+      f->Flags = desc.Flags;
+      return GIF_DecodeAtWalk(&w, info, f);
+    }
+    status = GIF_SkipImage(&w, &desc);
+    if (status) return status;
   }
 }
 
@@ -252,6 +294,7 @@ int GIF_DecodeFrame(GifFrame* f, int frameIndex, GifInfo* info, GifCursor* c) {
   if (!f->pPalette) return GIF_EFORMAT;  // neither a local nor a global table
   // A transparent index beyond the table cannot be shown; the frame is treated as opaque.
   if (f->TransIndex >= f->Colors) f->TransIndex = -1;
+  if (info->Width == 0 || info->Height == 0) return GIF_EFORMAT;  // no screen to draw on
   ImageDocument* doc = IMAGE_Create(info->Width, info->Height, f->Colors);
   if (!doc) return GIF_ENOMEM;
   for (int i = 0; i < f->Colors; ++i) {

@@ -15,8 +15,8 @@ ImageDocument* GIF_Read(const char* path) {
   std::vector<uint8_t> data;
   size_t fileSize;
   const int read = IMAGE_ReadFileBytes(path, GIF_MAX_FILE_SIZE, &data, &fileSize);
-  if (read == FILE_BYTES_ETOOLONG) {
-    IMAGE_Warning("File too long");
+  if (read == FILE_BYTES_ETOOLONG || read == FILE_BYTES_ENOMEM) {
+    IMAGE_Warning(IMAGE_FileBytesText(read));
     return nullptr;
   }
   if (read != FILE_BYTES_OK) return nullptr;
@@ -31,5 +31,6 @@ ImageDocument* GIF_Read(const char* path) {
   const int status = GIF_Parse(data.data(), &info, &frame, 0);
   if (host) host->SetWaitCursor(false);
   if (status == GIF_EDATA) IMAGE_Warning("Image could not be read");
+  if (status == GIF_ENOMEM) IMAGE_Warning(IMAGE_FileBytesText(FILE_BYTES_ENOMEM));
   return status == GIF_OK ? frame.pImage : nullptr;
 }

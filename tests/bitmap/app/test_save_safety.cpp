@@ -95,6 +95,15 @@ TEST_F(SaveSafety, AMissingFolderOrAFolderOfThatNameIsRefused) {
   EXPECT_EQ(Recent().find("x.bmp"), std::string::npos);
 }
 
+// Opening a folder as the image: it does not open as a file, which the loader reports as
+// "Invalid file handle." (exit code 17) and nothing else.
+TEST_F(SaveSafety, AFolderNamedLikeAnImageDoesNotOpen) {
+  std::filesystem::create_directory(work + "/x.bmp");
+  ProcessResult r = Run({"x.bmp", "-exit"});
+  EXPECT_EQ(r.ExitCode, 17);
+  EXPECT_EQ(File("Rastrel.log"), "Invalid file handle.");
+}
+
 TEST_F(SaveSafety, ARefusedIdentifierLeavesTheFileUntouched) {
   Write("--.c", "old");
   ProcessResult r = Run({"logo.bmp", "-saveas--.c,1", "-exit"});

@@ -110,6 +110,20 @@ TEST(CBitmapWriter, SixteenEntryPaletteAlignsTheComments) {
   EXPECT_NE(s.find("  0,   // No transparency\r\n"), std::string::npos);
 }
 
+// The palette block carries colours only: a custom palette's transparency bytes are not
+// written (0xBBGGRR has no room for them, the ARGB form always has alpha 0xFF); the
+// transparency a firmware sees is the palette's "Has transparency" flag.
+TEST(CBitmapWriter, PaletteEntriesDropTheirTransparencyByte) {
+  std::unique_ptr<ImageDocument, DocDeleter> d(MakePaletted(2, 1, 2, [](int x, int) { return x; }));
+  IMAGE_SetPalColor(d.get(), 0, COLOR_Make(0x33, 0x22, 0x11, 0x80));
+  IMAGE_SetPalColor(d.get(), 1, COLOR_Make(0x66, 0x55, 0x44, 0xFF));
+  const std::string s = SaveToString(d.get(), 1, 0, false);
+  EXPECT_NE(s.find("#if (GUI_USE_ARGB == 0)\r\n  0x112233, 0x445566\r\n#else\r\n  0xFF332211, 0xFF665544\r\n#endif"),
+            std::string::npos);
+  const std::string argb = SaveToString(d.get(), 1, 0, true);
+  EXPECT_NE(argb.find("\r\n  0x00112233, 0x00445566\r\n#else"), std::string::npos);
+}
+
 TEST(CBitmapWriter, TenPixelOneBitRow) {
   std::unique_ptr<ImageDocument, DocDeleter> d(MakePaletted(10, 1, 2, [](int, int) { return 1; }));
   std::string s = SaveToString(d.get(), 1, 0, false);

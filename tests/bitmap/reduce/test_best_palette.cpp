@@ -181,3 +181,35 @@ TEST_F(BestPaletteTest, FastSearchGivesTheLinearScanAnswerForEveryColourTried) {
     NEAREST_Delete(s);
   }
 }
+
+// A paletted document and its true-colour twin give the same best palette and the same
+// reduction: the paletted one is fed to the tree by colour counts when every colour fits,
+// in pixel order otherwise.
+TEST_F(BestPaletteTest, PalettedDocumentsMatchTheirTrueColourTwin) {
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  for (int numColours : {2, 37, 256}) {
+    SCOPED_TRACE(numColours);
+    ImageDocument* doc = IMAGE_Create(61, 23, numColours);
+    for (int i = 0; i < numColours; ++i) {
+      // Some entries repeat an earlier colour, and one carries a transparency byte.
+      const ColorValue c = i % 9 == 5 ? IMAGE_GetPalColor(doc, i - 3) : next() & 0xFFFFFFu;
+      IMAGE_SetPalColor(doc, i, i == 1 ? c | 0x40000000u : c);
+    }
+    for (int y = 0; y < 23; ++y)
+      for (int x = 0; x < 61; ++x) IMAGE_SetIndex(doc, x, y, (next() >> 24) % static_cast<uint32_t>(numColours));
+    ImageDocument* twin = IMAGE_ToTrueColor(IMAGE_Clone(doc));
+    ASSERT_NE(twin, nullptr);
+    for (int limit : {256, 16, 3}) {
+      SCOPED_TRACE(limit);
+      const int n = IMAGE_GetBestPalette(limit, doc);
+      const std::vector<ColorValue> fromPalette(IMAGE_BestPalette.pColors, IMAGE_BestPalette.pColors + n);
+      const int m = IMAGE_GetBestPalette(limit, twin);
+      const std::vector<ColorValue> fromColours(IMAGE_BestPalette.pColors, IMAGE_BestPalette.pColors + m);
+      EXPECT_EQ(n, m);
+      EXPECT_EQ(fromPalette, fromColours);
+    }
+    IMAGE_Free(twin);
+    IMAGE_Free(doc);
+  }
+}
