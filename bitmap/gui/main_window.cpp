@@ -11,7 +11,9 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QUrl>
 #include <cstdio>
@@ -21,8 +23,11 @@
 #include "bitmap/app/command_table.h"
 #include "bitmap/app/commands.h"
 #include "bitmap/app/dib_file.h"
+#include "bitmap/app/drop_rules.h"
+#include "bitmap/app/file_requests.h"
 #include "bitmap/app/options.h"
 #include "bitmap/app/rastrel_app.h"
+#include "bitmap/app/window_geometry.h"
 #include "bitmap/app/window_model.h"
 #include "bitmap/document/image.h"
 #include "bitmap/gui/rastrel_dialogs.h"
@@ -55,7 +60,7 @@ RastrelWindow::RastrelWindow() : m_pView(new ImageView), m_status(this, true) {
   setCentralWidget(scroll);
   setAcceptDrops(true);
   buildMenus();
-  resize(640, 520);
+  RestoreGeometry();
   connect(&m_timer, &QTimer::timeout, this, &RastrelWindow::tick);
   m_timer.start(20);
 }
@@ -218,10 +223,42 @@ void RastrelWindow::ShowHelp(const char* title, const char* text) {
 
 void RastrelWindow::WriteConsole(const char* text) { std::fputs(text, stdout); }
 
-void RastrelWindow::ShowMainWindow() { show(); }
+void RastrelWindow::ShowMainWindow() {
+  if (m_maximized) showMaximized();
+  else show();
+}
+
+void RastrelWindow::RestoreGeometry() {
+  const StoredWindow stored = RASTREL_LoadWindow();
+  const QPoint centre(stored.Rect.X + stored.Rect.Width / 2, stored.Rect.Y + stored.Rect.Height / 2);
+  QScreen* screen = stored.HasPosition ? QGuiApplication::screenAt(centre) : nullptr;
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) {
+    resize(WINDOW_DEFAULT_WIDTH, WINDOW_DEFAULT_HEIGHT);
+    return;
+  }
+  const QRect a = screen->availableGeometry();
+  // Before the first show the frame is not known yet: a title bar's height is assumed.
+  FrameMargins frame;
+  frame.Top = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const WindowRect r = RASTREL_FitWindow(stored.Rect, stored.HasPosition, {a.x(), a.y(), a.width(), a.height()}, frame);
+  resize(r.Width, r.Height);
+  if (stored.HasPosition) move(r.X - frame.Left, r.Y - frame.Top);  // else the desktop places it
+  m_maximized = stored.Maximized;
+}
+
+void RastrelWindow::StoreGeometry() {
+  StoredWindow w;
+  const QRect g = isMaximized() ? normalGeometry() : geometry();
+  w.Rect = {g.x(), g.y(), g.width(), g.height()};
+  w.HasPosition = true;
+  w.Maximized = isMaximized();
+  RASTREL_SaveWindow(w);
+}
 
 void RastrelWindow::Quit() {
   m_timer.stop();
+  if (isVisible()) StoreGeometry();
   hide();
   QApplication::quit();
 }
@@ -254,6 +291,30 @@ bool RastrelWindow::AskScale(const ImageDocument* doc, int32_t* w, int32_t* h) {
 
 int RastrelWindow::AskTransparency(const ImageDocument* doc, int initialChoice) {
   return RASTREL_RunTransparencyDialog(this, doc, initialChoice);
+}
+
+bool RastrelWindow::AskAlphaImages(AlphaDialogRequest* r) { return RASTREL_RunAlphaDialog(this, this, r); }
+
+bool RastrelWindow::AskCustomPalette(FileDialogRequest* r) {
+  RASTREL_CompleteCustomPaletteRequest(r);
+  return AskOpenFileName(r);
+}
+
+bool RastrelWindow::AskSavePalette(FileDialogRequest* r) {
+  RASTREL_CompleteSavePaletteRequest(r);
+  return AskSaveFileName(r);
+}
+
+bool RastrelWindow::AskAnimationGif(AnimationKind, FileDialogRequest* r) {
+  RASTREL_CompleteAnimationGifRequest(r);
+  if (!AskOpenFileName(r)) return false;
+  m_animationGif = r->Chosen;
+  return true;
+}
+
+bool RastrelWindow::AskAnimationOutput(AnimationKind kind, FileDialogRequest* r) {
+  RASTREL_CompleteAnimationOutputRequest(kind, m_animationGif, r);
+  return AskSaveFileName(r);
 }
 
 bool RastrelWindow::PutClipboardDib(const std::vector<uint8_t>& dib) {
@@ -292,16 +353,23 @@ std::vector<uint8_t> RastrelWindow::GetClipboardDib() {
 void RastrelWindow::OpenDropped(const QList<QUrl>& urls) {
   raise();
   activateWindow();
-  if (urls.isEmpty() || !urls.first().isLocalFile()) {
-    ShowWarning(nullptr, "Only files can be dropped here.");
+  std::vector<DroppedItem> items;
+  for (const QUrl& url : urls) {
+    DroppedItem item;
+    item.Local = url.isLocalFile();
+    if (item.Local) {
+      const QString path = url.toLocalFile();
+      item.Path = path.toStdString();
+      item.IsDir = QFileInfo(path).isDir();
+    }
+    items.push_back(item);
+  }
+  const DropDecision d = RASTREL_DecideDrop(items);
+  if (!d.Warning.empty()) {
+    ShowWarning(nullptr, d.Warning.c_str());
     return;
   }
-  const QString path = urls.first().toLocalFile();
-  if (QFileInfo(path).isDir()) {
-    ShowWarning(nullptr, "A folder can not be opened; drop an image file.");
-    return;
-  }
-  RASTREL_OpenFile(path.toUtf8().constData());
+  if (RASTREL_OpenFile(d.Open.c_str()) && !d.Status.empty()) ShowStatus(d.Status.c_str());
   Redraw();
 }
 

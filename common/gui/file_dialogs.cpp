@@ -11,10 +11,14 @@ namespace {
 
 QString last_folder;  // the folder of the last save: the next dialog starts there
 
+// "text (patterns)" as the dialog parses it. A program's text that names its patterns
+// already ("Bitmap file (*.bmp)") is shown as it is: the dialog hides the appended part.
 QString filter_text(const FileFilter& f) {
   QString patterns = QString::fromUtf8(f.pPatterns).replace(';', ' ').simplified();
   return QString::fromUtf8(f.pText) + " (" + patterns + ")";
 }
+
+bool names_its_patterns(const FileFilter& f) { return f.pText && QString::fromUtf8(f.pText).trimmed().endsWith(')'); }
 
 bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   QFileDialog dialog(parent, QString::fromUtf8(r->pTitle ? r->pTitle : ""));
@@ -25,6 +29,9 @@ bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   QStringList filters;
   for (int i = 0; i < r->NumFilters; ++i) filters << filter_text(r->paFilters[i]);
   dialog.setNameFilters(filters);
+  bool ownTexts = r->NumFilters > 0;
+  for (int i = 0; i < r->NumFilters; ++i) ownTexts = ownTexts && names_its_patterns(r->paFilters[i]);
+  dialog.setOption(QFileDialog::HideNameFilterDetails, ownTexts);
   const int index = (r->FilterIndex >= 0 && r->FilterIndex < r->NumFilters) ? r->FilterIndex : 0;
   if (!filters.isEmpty()) dialog.selectNameFilter(filters[index]);
   std::string initial = r->InitialName;
