@@ -48,6 +48,14 @@ std::vector<uint8_t> to_vector(const QByteArray& a) { return std::vector<uint8_t
 
 QString menu_text(const char* text) { return QString::fromUtf8(text); }
 
+// The desktop's keys for a standard command; where the desktop has none (a bare X
+// server), the common ones.
+QList<QKeySequence> standard_keys(QKeySequence::StandardKey key, const char* fallback) {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  if (keys.isEmpty()) keys << QKeySequence(fallback);
+  return keys;
+}
+
 }  // namespace
 
 RastrelWindow::RastrelWindow() : m_pView(new ImageView), m_status(this, true) {
@@ -85,7 +93,7 @@ void RastrelWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
   addCommand(file, "&Open...\tCtrl+O", ID_FILE_OPEN, {QKeySequence("Ctrl+O")});
-  addCommand(file, "Save &As ...", ID_FILE_SAVEAS, {QKeySequence::SaveAs});
+  addCommand(file, "Save &As ...", ID_FILE_SAVEAS, standard_keys(QKeySequence::SaveAs, "Ctrl+Shift+S"));
   file->addSeparator();
   QAction* recentAnchor = file->addSeparator();
   addCommand(file, "&Create Alpha...", ID_FILE_CREATE_ALPHA);
@@ -94,7 +102,7 @@ void RastrelWindow::buildMenus() {
   addCommand(file, "Create animated c&ursor from GIF...", ID_FILE_ANIM_CURSOR);
   addCommand(file, "&Save palette...", ID_FILE_SAVE_PALETTE);
   file->addSeparator();
-  addCommand(file, "E&xit", ID_FILE_EXIT, {QKeySequence::Quit});
+  addCommand(file, "E&xit", ID_FILE_EXIT, standard_keys(QKeySequence::Quit, "Ctrl+Q"));
   m_pRecent = std::make_unique<RecentMenu>(file, recentAnchor, &RASTREL_RecentFiles, [this](unsigned id) { Command(id); });
 
   QMenu* edit = bar->addMenu("&Edit");

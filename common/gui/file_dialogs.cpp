@@ -32,6 +32,13 @@ bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   bool ownTexts = r->NumFilters > 0;
   for (int i = 0; i < r->NumFilters; ++i) ownTexts = ownTexts && names_its_patterns(r->paFilters[i]);
   dialog.setOption(QFileDialog::HideNameFilterDetails, ownTexts);
+  // The dialog names a filter by its whole text or, with the details hidden, by the text
+  // it shows.
+  auto index_of = [&](const QString& name) {
+    for (int i = 0; i < r->NumFilters; ++i)
+      if (name == filters[i] || name.trimmed() == QString::fromUtf8(r->paFilters[i].pText).trimmed()) return i;
+    return -1;
+  };
   const int index = (r->FilterIndex >= 0 && r->FilterIndex < r->NumFilters) ? r->FilterIndex : 0;
   if (!filters.isEmpty()) dialog.selectNameFilter(filters[index]);
   std::string initial = r->InitialName;
@@ -42,7 +49,7 @@ bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   if (!info.fileName().isEmpty()) dialog.selectFile(info.fileName());
   if (save) {
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
-      const int i = static_cast<int>(filters.indexOf(chosen));
+      const int i = index_of(chosen);
       if (i < 0) return;
       const QStringList names = dialog.selectedFiles();
       const std::string name = names.isEmpty() ? initial : QFileInfo(names.first()).fileName().toStdString();
@@ -54,7 +61,7 @@ bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   r->Chosen = dialog.selectedFiles().first().toStdString();
-  r->FilterIndex = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+  r->FilterIndex = std::max(0, index_of(dialog.selectedNameFilter()));
   if (save) last_folder = QFileInfo(QString::fromStdString(r->Chosen)).absolutePath();
   return true;
 }

@@ -135,9 +135,10 @@ class XSession:
         self.processes.append(p)
         return p
 
-    def find_window(self, title):
-        """The id of the window whose whole title is `title`, or None."""
-        pattern = "^%s$" % "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in title)
+    def find_window(self, title, prefix=False):
+        """The id of the window whose whole title (or its beginning) is `title`, or None."""
+        escaped = "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in title)
+        pattern = "^" + escaped + ("" if prefix else "$")
         run = self.run(["xdotool", "search", "--name", pattern], text=True)
         ids = run.stdout.split() if run.returncode == 0 else []
         return ids[0] if ids else None
@@ -160,7 +161,7 @@ class XSession:
                 f.write(ppm)
 
     def close(self):
-        for p in reversed(self.processes + [self.xvfb]):
+        for p in list(reversed(self.processes)) + [self.xvfb]:
             if p and p.poll() is None:
                 p.terminate()
                 try:

@@ -375,6 +375,58 @@ class RastrelWindowTest : public QObject {
     }
   }
 
+  // The program's other dialogs open with their titles and at least their layouts' size;
+  // their pictures are kept beside the test.
+  void everyDialogOpensLaidOut() {
+    QVERIFY(RASTREL_OpenFile(m_sample.toUtf8().constData()));
+    const int undo = UNDO_Count();
+    auto check = [](QDialog* d, const char* title, const char* name) {
+      QCOMPARE(d->windowTitle(), QString(title));
+      QVERIFY(d->width() >= d->minimumSizeHint().width() && d->height() >= d->minimumSizeHint().height());
+      keep(d, QString("dialog-") + name);
+    };
+    with_modal([&] { m_pWindow->Command(ID_OPTIONS); }, [&](QDialog* d) { check(d, "Options", "options"); });
+    with_modal([&] { m_pWindow->Command(ID_HELP_ABOUT); },
+               [&](QDialog* d) { check(d, "About Zentile-BitmapConvert", "about"); });
+    with_modal([&] { m_pWindow->Command(ID_IMAGE_SCALE); }, [&](QDialog* d) { check(d, "Scale Image", "scale-image"); });
+    with_modal([&] { m_pWindow->Command(ID_IMAGE_TRANSPARENCY_DIALOG); },
+               [&](QDialog* d) { check(d, "Transparency", "transparency"); });
+    FormatDialogRequest format;
+    format.pDoc = IMAGE_GetCurrent();
+    with_modal([&] { m_pWindow->AskFormat(&format); },
+               [&](QDialog* d) { check(d, "Format specification", "format-specification"); });
+    while (UNDO_Count() > undo) UNDO_Undo();  // the transparency step
+  }
+
+  // The save dialog: the name follows the filter the user picks, and the picked filter's
+  // position comes back as the file type.
+  void saveDialogNameFollowsTheChosenFilter() {
+    static const FileFilter filters[] = {{"\"C\" bitmap file (*.c)", "*.c"}, {"Windows Bitmap file (*.bmp)", "*.bmp"},
+                                         {"Graphics interchange format(*.gif)", "*.gif"}};
+    FileDialogRequest r;
+    r.pTitle = "Save bitmap file";
+    r.paFilters = filters;
+    r.NumFilters = 3;
+    r.InitialName = m_dir / "logo.gif";
+    r.FilterIndex = 2;
+    bool ok = false;
+    with_modal<QFileDialog>([&] { ok = m_pWindow->AskSaveFileName(&r); }, [&](QFileDialog* d) {
+      QCOMPARE(shown_filters(d), (QStringList{"\"C\" bitmap file (*.c)", "Windows Bitmap file (*.bmp)",
+                                              "Graphics interchange format(*.gif)"}));
+      auto* combo = d->findChild<QComboBox*>("fileTypeCombo");
+      auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+      QCOMPARE(combo->currentIndex(), 2);
+      QCOMPARE(name->text(), QString("logo.gif"));
+      combo->setCurrentIndex(1);
+      emit combo->activated(1);  // as the user picks it
+      QCOMPARE(name->text(), QString("logo.bmp"));
+      d->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Save)->click();
+    });
+    QVERIFY(ok);
+    QCOMPARE(r.FilterIndex, 1);
+    QCOMPARE(QString::fromStdString(r.Chosen), QString::fromStdString(m_dir / "logo.bmp"));
+  }
+
   void storedWindowSizeIsFittedToTheScreen() {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     StoredWindow big;
