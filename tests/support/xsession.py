@@ -6,7 +6,9 @@ with -noreset: by default an X server resets when its last client disconnects, a
 client connecting during that reset is refused. The readiness probe (one short xdotool
 connection) is exactly such a last client, and under load the program started next
 used to hit the reset ("could not connect to display"). -nolisten tcp keeps the server
-on its local socket; no client outside this machine user's processes reaches it.
+on its local socket, and a random cookie (xauth) admits only the clients started here: a
+test elsewhere that starts its own server on a fixed display number, fails because this
+one holds it, and then talks to "its" display reaches nothing of ours.
 
     session = XSession("rastrel-e2e-", shots_dir)
     try:
@@ -103,9 +105,11 @@ class XSession:
 
     def start(self):
         r, w = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", self.screen_spec,
-                                      "-nolisten", "tcp", "-noreset"],
-                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        args = ["Xvfb", "-displayfd", str(w), "-screen", "0", self.screen_spec, "-nolisten", "tcp", "-noreset"]
+        cookie = self.make_cookie()
+        if cookie:
+            args += ["-auth", os.path.join(self.tmp, "server.auth")]
+        self.xvfb = subprocess.Popen(args, pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(w)
         # The number arrives once the server listens; read up to its line end.
         number = b""
@@ -119,7 +123,23 @@ class XSession:
         if not number.isdigit():
             raise RuntimeError("Xvfb did not start (exit code %r)" % self.xvfb.poll())
         self.env["DISPLAY"] = ":" + number
+        if cookie:
+            # Our clients hold the cookie; a client of another test that takes this display
+            # number for its own is refused instead of drawing into (or ending) this session.
+            client = os.path.join(self.tmp, "client.auth")
+            subprocess.run(["xauth", "-q", "-f", client, "add", ":" + number, "MIT-MAGIC-COOKIE-1", cookie],
+                           check=True, env=self.env, capture_output=True)
+            self.env["XAUTHORITY"] = client
         wait_for("the X server", lambda: self.run(["xdotool", "getmouselocation"]).returncode == 0)
+
+    def make_cookie(self):
+        """A random cookie in the server's authority file, or None without xauth."""
+        if not shutil.which("xauth"):
+            return None
+        cookie = os.urandom(16).hex()
+        subprocess.run(["xauth", "-q", "-f", os.path.join(self.tmp, "server.auth"), "add", ":0",
+                        "MIT-MAGIC-COOKIE-1", cookie], check=True, env=self.env, capture_output=True)
+        return cookie
 
     def run(self, args, **kwargs):
         return subprocess.run(args, env=self.env, capture_output=True, **kwargs)
