@@ -56,7 +56,8 @@ struct TestWindow : RastrelWindow {
 template <typename Dialog = QDialog, typename Open, typename Act>
 void with_modal(Open open, Act act) {
   bool seen = false;
-  QTimer::singleShot(0, [&] {
+  QObject guard;  // the check is dropped if no dialog ran it before this returns
+  QTimer::singleShot(0, &guard, [&] {
     auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
     seen = d != nullptr;
     if (!d) return;
