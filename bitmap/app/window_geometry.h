@@ -25,7 +25,7 @@ WindowRect RASTREL_FitWindow(const WindowRect& wanted, bool hasPosition, const W
                              const FrameMargins& frame);
 
 struct StoredWindow {
-  WindowRect Rect;
+  WindowRect Rect;  // X and Y: the frame's top left corner; Width and Height: the client area
   bool HasPosition = false;
   bool Maximized = false;
 };

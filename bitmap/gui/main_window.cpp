@@ -236,8 +236,15 @@ void RastrelWindow::ShowMainWindow() {
   else show();
 }
 
+// The stored position is the frame's (what move() takes), the size the client area's.
 void RastrelWindow::RestoreGeometry() {
-  const StoredWindow stored = RASTREL_LoadWindow();
+  StoredWindow stored = RASTREL_LoadWindow();
+  // Before the first show the frame is not known yet: a title bar's height is assumed,
+  // added here and taken off again for move(), so the place does not creep.
+  FrameMargins frame;
+  frame.Top = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  stored.Rect.X += frame.Left;
+  stored.Rect.Y += frame.Top;
   const QPoint centre(stored.Rect.X + stored.Rect.Width / 2, stored.Rect.Y + stored.Rect.Height / 2);
   QScreen* screen = stored.HasPosition ? QGuiApplication::screenAt(centre) : nullptr;
   if (!screen) screen = QGuiApplication::primaryScreen();
@@ -246,9 +253,6 @@ void RastrelWindow::RestoreGeometry() {
     return;
   }
   const QRect a = screen->availableGeometry();
-  // Before the first show the frame is not known yet: a title bar's height is assumed.
-  FrameMargins frame;
-  frame.Top = style()->pixelMetric(QStyle::PM_TitleBarHeight);
   const WindowRect r = RASTREL_FitWindow(stored.Rect, stored.HasPosition, {a.x(), a.y(), a.width(), a.height()}, frame);
   resize(r.Width, r.Height);
   if (stored.HasPosition) move(r.X - frame.Left, r.Y - frame.Top);  // else the desktop places it
@@ -257,8 +261,9 @@ void RastrelWindow::RestoreGeometry() {
 
 void RastrelWindow::StoreGeometry() {
   StoredWindow w;
+  const QPoint margin = geometry().topLeft() - pos();  // the frame as the desktop drew it
   const QRect g = isMaximized() ? normalGeometry() : geometry();
-  w.Rect = {g.x(), g.y(), g.width(), g.height()};
+  w.Rect = {g.x() - margin.x(), g.y() - margin.y(), g.width(), g.height()};
   w.HasPosition = true;
   w.Maximized = isMaximized();
   RASTREL_SaveWindow(w);

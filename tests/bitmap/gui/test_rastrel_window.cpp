@@ -449,8 +449,15 @@ class RastrelWindowTest : public QObject {
     const StoredWindow back = RASTREL_LoadWindow();
     QCOMPARE(back.Rect.Width, 300);
     QCOMPARE(back.Rect.Height, 200);
-    RastrelWindow again;
-    QCOMPARE(again.size(), QSize(300, 200));
+    QCOMPARE(back.Rect.X, area.x() + 20);
+    QCOMPARE(back.Rect.Y, area.y() + 30);
+    // Stored and restored again and again, the window stays where it was left.
+    for (int i = 0; i < 3; ++i) {
+      RastrelWindow again;
+      QCOMPARE(again.size(), QSize(300, 200));
+      QCOMPARE(again.pos(), QPoint(area.x() + 20, area.y() + 30));
+      again.StoreGeometry();
+    }
   }
 
   // Every image pixel covers whole, equal device pixels (n x n with n of VIEW_DeviceScale);
