@@ -1,14 +1,14 @@
 """A private X server for end-to-end tests of the window programs.
 
-Xvfb chooses a free display number itself (-displayfd), so tests running side by side
-(other ctest runs on the same machine included) never collide on a display. It runs
-with -noreset: by default an X server resets when its last client disconnects, and a
-client connecting during that reset is refused. The readiness probe (one short xdotool
-connection) is exactly such a last client, and under load the program started next
-used to hit the reset ("could not connect to display"). -nolisten tcp keeps the server
-on its local socket, and a random cookie (xauth) admits only the clients started here: a
-test elsewhere that starts its own server on a fixed display number, fails because this
-one holds it, and then talks to "its" display reaches nothing of ours.
+Xvfb chooses a free display number itself (-displayfd) and reports it once it listens,
+so tests running side by side (other ctest runs on the same machine included) never
+pick the same display. It runs with -noreset: by default an X server resets when its
+last client disconnects and drops the clients that connect while it does; the readiness
+probe (one short xdotool connection) is such a last client, right before the program
+under test connects. -nolisten tcp keeps the server on its local socket, and a random
+cookie (xauth) admits only the clients started here: a test elsewhere that starts a
+server on a fixed display number, fails because this one holds it and then talks to
+"its" display, is refused instead of drawing into (or ending) this session.
 
     session = XSession("rastrel-e2e-", shots_dir)
     try:
