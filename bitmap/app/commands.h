@@ -18,6 +18,7 @@ extern const CommandHandler RASTREL_aFileCommands[];       // open, recent, save
 extern const CommandHandler RASTREL_aEditCommands[];       // undo (copy and paste need a clipboard)
 extern const CommandHandler RASTREL_aColourCommands[];     // convert, dither, palettes, reduce, info
 extern const CommandHandler RASTREL_aTransformCommands[];  // flip, rotate, invert, shrink, scale, transparency
+extern const CommandHandler RASTREL_aAlphaCommands[];      // create alpha, load alpha mask
 extern const CommandHandler RASTREL_aWindowCommands[];     // open dialog, copy, paste
 
 // Delivers a command as the main window's menu command. Unknown identifiers do nothing.

@@ -8,7 +8,7 @@
 
 static const CommandHandler* const s_apTable[] = {
     RASTREL_aFileCommands, RASTREL_aEditCommands, RASTREL_aColourCommands, RASTREL_aTransformCommands,
-    RASTREL_aWindowCommands};
+    RASTREL_aAlphaCommands, RASTREL_aWindowCommands};
 
 static const CommandHandler* find_handler(unsigned id) {
   for (const CommandHandler* table : s_apTable)

@@ -2,18 +2,20 @@
 #include "bitmap/gui/image_view.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "bitmap/app/options.h"
 #include "bitmap/app/rastrel_app.h"
 #include "bitmap/app/view_image.h"
+#include "bitmap/app/view_scale.h"
 #include "bitmap/document/image.h"
 
 namespace {
 
 QColor from_colour_value(ColorValue c) { return QColor(COLOR_Red(c), COLOR_Green(c), COLOR_Blue(c)); }
 
-// Size of the zoomed image: width * zoom / 10, at least one pixel.
-int zoomed(int size, int zoom) { return std::max(1, size * zoom / 10); }
+// Logical pixels that hold `device` device pixels (the image's frame goes around them).
+int logical(int device, double dpr) { return static_cast<int>(std::ceil(device / dpr - 1e-9)); }
 
 }  // namespace
 
@@ -39,10 +41,20 @@ int ImageView::lineHeight() const { return fontMetrics().height(); }
 int ImageView::imageTop() const { return 5 + 4 * lineHeight() + 5; }
 
 QRect ImageView::ImageRect() const {
+  const QRect d = DeviceImageRect();
+  if (d.isEmpty()) return {};
+  const double dpr = devicePixelRatioF();
+  return QRect(10, imageTop(), logical(d.width(), dpr), logical(d.height(), dpr));
+}
+
+QRect ImageView::DeviceImageRect() const {
   const ImageDocument* doc = IMAGE_GetCurrent();
   if (!doc) return {};
   const int z = RASTREL_GetZoom();
-  return QRect(10, imageTop(), zoomed(doc->XSize, z), zoomed(doc->YSize, z));
+  const double dpr = devicePixelRatioF();
+  // The corner on a whole device pixel, so every image pixel covers whole device pixels.
+  return QRect(static_cast<int>(std::lround(10 * dpr)), static_cast<int>(std::lround(imageTop() * dpr)),
+               VIEW_DeviceSpan(doc->XSize, z, dpr), VIEW_DeviceSpan(doc->YSize, z, dpr));
 }
 
 QSize ImageView::sizeHint() const {
@@ -101,9 +113,13 @@ void ImageView::paintEvent(QPaintEvent*) {
     line(3, "Transparent", "---");
   }
   const QRect r = ImageRect();
-  // Whole device pixels per image pixel: nearest-neighbour scaling, no smoothing.
+  // Drawn in device pixels: nearest-neighbour scaling onto whole device pixels.
+  const double dpr = devicePixelRatioF();
+  p.save();
+  p.scale(1 / dpr, 1 / dpr);
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  p.drawImage(r, shownImage());
+  p.drawImage(DeviceImageRect(), shownImage());
+  p.restore();
   p.setPen(palette().color(QPalette::WindowText));
   p.drawRect(r.adjusted(-2, -2, 1, 1));
 }

@@ -16,6 +16,9 @@ class ImageView : public QWidget {
   int Phase() const { return m_phase; }
   // Rectangle of the image in widget coordinates (empty without a document).
   QRect ImageRect() const;
+  // The same in device pixels: each image pixel covers whole device pixels when the
+  // zoom enlarges (see VIEW_DeviceScale).
+  QRect DeviceImageRect() const;
   QSize sizeHint() const override;
 
  protected:

@@ -11,7 +11,9 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QUrl>
 #include <cstdio>
@@ -21,8 +23,11 @@
 #include "bitmap/app/command_table.h"
 #include "bitmap/app/commands.h"
 #include "bitmap/app/dib_file.h"
+#include "bitmap/app/drop_rules.h"
+#include "bitmap/app/file_requests.h"
 #include "bitmap/app/options.h"
 #include "bitmap/app/rastrel_app.h"
+#include "bitmap/app/window_geometry.h"
 #include "bitmap/app/window_model.h"
 #include "bitmap/document/image.h"
 #include "bitmap/gui/rastrel_dialogs.h"
@@ -43,6 +48,14 @@ std::vector<uint8_t> to_vector(const QByteArray& a) { return std::vector<uint8_t
 
 QString menu_text(const char* text) { return QString::fromUtf8(text); }
 
+// The desktop's keys for a standard command; where the desktop has none (a bare X
+// server), the common ones.
+QList<QKeySequence> standard_keys(QKeySequence::StandardKey key, const char* fallback) {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  if (keys.isEmpty()) keys << QKeySequence(fallback);
+  return keys;
+}
+
 }  // namespace
 
 RastrelWindow::RastrelWindow() : m_pView(new ImageView), m_status(this, true) {
@@ -55,7 +68,7 @@ RastrelWindow::RastrelWindow() : m_pView(new ImageView), m_status(this, true) {
   setCentralWidget(scroll);
   setAcceptDrops(true);
   buildMenus();
-  resize(640, 520);
+  RestoreGeometry();
   connect(&m_timer, &QTimer::timeout, this, &RastrelWindow::tick);
   m_timer.start(20);
 }
@@ -80,7 +93,7 @@ void RastrelWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
   addCommand(file, "&Open...\tCtrl+O", ID_FILE_OPEN, {QKeySequence("Ctrl+O")});
-  addCommand(file, "Save &As ...", ID_FILE_SAVEAS, {QKeySequence::SaveAs});
+  addCommand(file, "Save &As ...", ID_FILE_SAVEAS, standard_keys(QKeySequence::SaveAs, "Ctrl+Shift+S"));
   file->addSeparator();
   QAction* recentAnchor = file->addSeparator();
   addCommand(file, "&Create Alpha...", ID_FILE_CREATE_ALPHA);
@@ -89,7 +102,7 @@ void RastrelWindow::buildMenus() {
   addCommand(file, "Create animated c&ursor from GIF...", ID_FILE_ANIM_CURSOR);
   addCommand(file, "&Save palette...", ID_FILE_SAVE_PALETTE);
   file->addSeparator();
-  addCommand(file, "E&xit", ID_FILE_EXIT, {QKeySequence::Quit});
+  addCommand(file, "E&xit", ID_FILE_EXIT, standard_keys(QKeySequence::Quit, "Ctrl+Q"));
   m_pRecent = std::make_unique<RecentMenu>(file, recentAnchor, &RASTREL_RecentFiles, [this](unsigned id) { Command(id); });
 
   QMenu* edit = bar->addMenu("&Edit");
@@ -218,10 +231,47 @@ void RastrelWindow::ShowHelp(const char* title, const char* text) {
 
 void RastrelWindow::WriteConsole(const char* text) { std::fputs(text, stdout); }
 
-void RastrelWindow::ShowMainWindow() { show(); }
+void RastrelWindow::ShowMainWindow() {
+  if (m_maximized) showMaximized();
+  else show();
+}
+
+// The stored position is the frame's (what move() takes), the size the client area's.
+void RastrelWindow::RestoreGeometry() {
+  StoredWindow stored = RASTREL_LoadWindow();
+  // Before the first show the frame is not known yet: a title bar's height is assumed,
+  // added here and taken off again for move(), so the place does not creep.
+  FrameMargins frame;
+  frame.Top = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  stored.Rect.X += frame.Left;
+  stored.Rect.Y += frame.Top;
+  const QPoint centre(stored.Rect.X + stored.Rect.Width / 2, stored.Rect.Y + stored.Rect.Height / 2);
+  QScreen* screen = stored.HasPosition ? QGuiApplication::screenAt(centre) : nullptr;
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) {
+    resize(WINDOW_DEFAULT_WIDTH, WINDOW_DEFAULT_HEIGHT);
+    return;
+  }
+  const QRect a = screen->availableGeometry();
+  const WindowRect r = RASTREL_FitWindow(stored.Rect, stored.HasPosition, {a.x(), a.y(), a.width(), a.height()}, frame);
+  resize(r.Width, r.Height);
+  if (stored.HasPosition) move(r.X - frame.Left, r.Y - frame.Top);  // else the desktop places it
+  m_maximized = stored.Maximized;
+}
+
+void RastrelWindow::StoreGeometry() {
+  StoredWindow w;
+  const QPoint margin = geometry().topLeft() - pos();  // the frame as the desktop drew it
+  const QRect g = isMaximized() ? normalGeometry() : geometry();
+  w.Rect = {g.x() - margin.x(), g.y() - margin.y(), g.width(), g.height()};
+  w.HasPosition = true;
+  w.Maximized = isMaximized();
+  RASTREL_SaveWindow(w);
+}
 
 void RastrelWindow::Quit() {
   m_timer.stop();
+  if (isVisible()) StoreGeometry();
   hide();
   QApplication::quit();
 }
@@ -254,6 +304,30 @@ bool RastrelWindow::AskScale(const ImageDocument* doc, int32_t* w, int32_t* h) {
 
 int RastrelWindow::AskTransparency(const ImageDocument* doc, int initialChoice) {
   return RASTREL_RunTransparencyDialog(this, doc, initialChoice);
+}
+
+bool RastrelWindow::AskAlphaImages(AlphaDialogRequest* r) { return RASTREL_RunAlphaDialog(this, this, r); }
+
+bool RastrelWindow::AskCustomPalette(FileDialogRequest* r) {
+  RASTREL_CompleteCustomPaletteRequest(r);
+  return AskOpenFileName(r);
+}
+
+bool RastrelWindow::AskSavePalette(FileDialogRequest* r) {
+  RASTREL_CompleteSavePaletteRequest(r);
+  return AskSaveFileName(r);
+}
+
+bool RastrelWindow::AskAnimationGif(AnimationKind, FileDialogRequest* r) {
+  RASTREL_CompleteAnimationGifRequest(r);
+  if (!AskOpenFileName(r)) return false;
+  m_animationGif = r->Chosen;
+  return true;
+}
+
+bool RastrelWindow::AskAnimationOutput(AnimationKind kind, FileDialogRequest* r) {
+  RASTREL_CompleteAnimationOutputRequest(kind, m_animationGif, r);
+  return AskSaveFileName(r);
 }
 
 bool RastrelWindow::PutClipboardDib(const std::vector<uint8_t>& dib) {
@@ -292,16 +366,23 @@ std::vector<uint8_t> RastrelWindow::GetClipboardDib() {
 void RastrelWindow::OpenDropped(const QList<QUrl>& urls) {
   raise();
   activateWindow();
-  if (urls.isEmpty() || !urls.first().isLocalFile()) {
-    ShowWarning(nullptr, "Only files can be dropped here.");
+  std::vector<DroppedItem> items;
+  for (const QUrl& url : urls) {
+    DroppedItem item;
+    item.Local = url.isLocalFile();
+    if (item.Local) {
+      const QString path = url.toLocalFile();
+      item.Path = path.toStdString();
+      item.IsDir = QFileInfo(path).isDir();
+    }
+    items.push_back(item);
+  }
+  const DropDecision d = RASTREL_DecideDrop(items);
+  if (!d.Warning.empty()) {
+    ShowWarning(nullptr, d.Warning.c_str());
     return;
   }
-  const QString path = urls.first().toLocalFile();
-  if (QFileInfo(path).isDir()) {
-    ShowWarning(nullptr, "A folder can not be opened; drop an image file.");
-    return;
-  }
-  RASTREL_OpenFile(path.toUtf8().constData());
+  if (RASTREL_OpenFile(d.Open.c_str()) && !d.Status.empty()) ShowStatus(d.Status.c_str());
   Redraw();
 }
 

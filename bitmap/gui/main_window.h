@@ -47,12 +47,21 @@ class RastrelWindow : public QMainWindow, public RastrelHost {
   bool AskFormat(FormatDialogRequest* request) override;
   bool AskScale(const ImageDocument* doc, int32_t* width, int32_t* height) override;
   int AskTransparency(const ImageDocument* doc, int initialChoice) override;
+  bool AskAlphaImages(AlphaDialogRequest* request) override;
+  bool AskCustomPalette(FileDialogRequest* request) override;
+  bool AskSavePalette(FileDialogRequest* request) override;
+  bool AskAnimationGif(AnimationKind kind, FileDialogRequest* request) override;
+  bool AskAnimationOutput(AnimationKind kind, FileDialogRequest* request) override;
   bool PutClipboardDib(const std::vector<uint8_t>& dib) override;
   std::vector<uint8_t> GetClipboardDib() override;
 
   // Opens the first of the dropped files (local paths); a folder or nothing usable is
   // answered with a message.
   void OpenDropped(const QList<QUrl>& urls);
+  // Size and place from the settings store, fitted to the available screen area; and
+  // back into the store (the normal geometry of a maximized window).
+  void RestoreGeometry();
+  void StoreGeometry();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -75,4 +84,6 @@ class RastrelWindow : public QMainWindow, public RastrelHost {
   int m_ticks = 0;
   QDialog* m_pHelp = nullptr;
   int m_waitDepth = 0;
+  bool m_maximized = false;   // restored: the first show maximizes
+  std::string m_animationGif;  // the GIF last chosen for a sprite or cursor
 };

@@ -14,6 +14,9 @@ bool RASTREL_RunFormatDialog(QWidget* parent, FormatDialogRequest* request);
 bool RASTREL_RunScaleDialog(QWidget* parent, const ImageDocument* doc, int32_t* width, int32_t* height);
 // "Transparency"; the choice or -1 on Cancel.
 int RASTREL_RunTransparencyDialog(QWidget* parent, const ImageDocument* doc, int initialChoice);
+// "Create Alpha" / "Load Alpha mask"; true on OK with the names typed or browsed.
+// Browse asks the host's open dialog and warns through the host.
+bool RASTREL_RunAlphaDialog(QWidget* parent, RastrelHost* host, AlphaDialogRequest* request);
 // "Options"; applied calls back after every change that reached the program's options.
 void RASTREL_RunOptionsDialog(QWidget* parent, std::function<void()> applied);
 void RASTREL_RunAboutBox(QWidget* parent);

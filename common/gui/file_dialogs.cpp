@@ -11,6 +11,8 @@ namespace {
 
 QString last_folder;  // the folder of the last save: the next dialog starts there
 
+// "text (patterns)" as the dialog parses it. A program's text that names its patterns
+// already ("Bitmap file (*.bmp)") is shown as it is: the dialog hides the appended part.
 QString filter_text(const FileFilter& f) {
   // A text that already names its patterns ("'C'-files (*.c)") is shown as it is.
   const QString text = QString::fromUtf8(f.pText);
@@ -18,6 +20,8 @@ QString filter_text(const FileFilter& f) {
   QString patterns = QString::fromUtf8(f.pPatterns).replace(';', ' ').simplified();
   return QString::fromUtf8(f.pText) + " (" + patterns + ")";
 }
+
+bool names_its_patterns(const FileFilter& f) { return f.pText && QString::fromUtf8(f.pText).trimmed().endsWith(')'); }
 
 bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   QFileDialog dialog(parent, QString::fromUtf8(r->pTitle ? r->pTitle : ""));
@@ -28,6 +32,16 @@ bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   QStringList filters;
   for (int i = 0; i < r->NumFilters; ++i) filters << filter_text(r->paFilters[i]);
   dialog.setNameFilters(filters);
+  bool ownTexts = r->NumFilters > 0;
+  for (int i = 0; i < r->NumFilters; ++i) ownTexts = ownTexts && names_its_patterns(r->paFilters[i]);
+  dialog.setOption(QFileDialog::HideNameFilterDetails, ownTexts);
+  // The dialog names a filter by its whole text or, with the details hidden, by the text
+  // it shows.
+  auto index_of = [&](const QString& name) {
+    for (int i = 0; i < r->NumFilters; ++i)
+      if (name == filters[i] || name.trimmed() == QString::fromUtf8(r->paFilters[i].pText).trimmed()) return i;
+    return -1;
+  };
   const int index = (r->FilterIndex >= 0 && r->FilterIndex < r->NumFilters) ? r->FilterIndex : 0;
   if (!filters.isEmpty()) dialog.selectNameFilter(filters[index]);
   std::string initial = r->InitialName;
@@ -38,7 +52,7 @@ bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   if (!info.fileName().isEmpty()) dialog.selectFile(info.fileName());
   if (save) {
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
-      const int i = static_cast<int>(filters.indexOf(chosen));
+      const int i = index_of(chosen);
       if (i < 0) return;
       const QStringList names = dialog.selectedFiles();
       const std::string name = names.isEmpty() ? initial : QFileInfo(names.first()).fileName().toStdString();
@@ -50,7 +64,7 @@ bool run(QWidget* parent, FileDialogRequest* r, bool save) {
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   r->Chosen = dialog.selectedFiles().first().toStdString();
-  r->FilterIndex = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+  r->FilterIndex = std::max(0, index_of(dialog.selectedNameFilter()));
   if (save) last_folder = QFileInfo(QString::fromStdString(r->Chosen)).absolutePath();
   return true;
 }

@@ -9,13 +9,13 @@ the viewer with its settings written.
 Usage: e2e_viewer.py VORIXSIM VORIXVIEW [SCREENSHOT_DIR]
 Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is not installed."""
 import os
-import shutil
 import signal
 import struct
-import subprocess
 import sys
-import tempfile
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xsession import XSession, missing_tool, wait_for  # noqa: E402
 
 TOP_LEFT = (0xE0, 0x20, 0x40)      # still-pattern quadrant colours of vorixsim
 TOP_RIGHT = (0x20, 0xC0, 0x40)
@@ -24,75 +24,22 @@ GRID = (0x3F, 0x3F, 0x3F)          # default grid colour
 BLACK = (0, 0, 0)
 
 
-class Screen:
-    def __init__(self, data):
-        # P6 header: magic, width, height, maxval, then RGB bytes.
-        parts = data.split(maxsplit=4)
-        assert parts[0] == b"P6", "import did not produce a PPM"
-        self.width, self.height = int(parts[1]), int(parts[2])
-        self.pixels = parts[4]
-
-    def at(self, x, y):
-        i = 3 * (y * self.width + x)
-        return tuple(self.pixels[i:i + 3])
-
-    def bbox(self, colour):
-        """Bounding box (x0, y0, x1, y1) inclusive of every pixel of a colour, or None."""
-        needle = bytes(colour)
-        xs, ys = [], []
-        for y in range(self.height):
-            row = self.pixels[3 * y * self.width:3 * (y + 1) * self.width]
-            start = row.find(needle)
-            while start != -1 and start % 3 != 0:
-                start = row.find(needle, start + 1)
-            if start == -1:
-                continue
-            end = row.rfind(needle)
-            while end % 3 != 0:
-                end = row.rfind(needle, 0, end + 2)
-            xs += [start // 3, end // 3]
-            ys.append(y)
-        if not ys:
-            return None
-        return min(xs), min(ys), max(xs), max(ys)
-
-
 class Session:
+    """The viewer and the simulation on an X server of their own (tests/support/xsession.py)."""
+
     def __init__(self, sim, view, shots):
-        self.sim_path, self.view_path, self.shots = sim, view, shots
-        self.tmp = tempfile.mkdtemp(prefix="vorix-e2e-")
-        self.env = dict(os.environ)
-        self.env.update({
-            "XDG_RUNTIME_DIR": self.tmp, "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
-            "VORIX_SHM_PREFIX": "e2e%d_" % os.getpid(),
-        })
-        # Sanitizer builds: system libraries' own leaks are suppressed, ours are not.
-        supp = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
-        lsan = self.env.get("LSAN_OPTIONS", "")
-        self.env["LSAN_OPTIONS"] = (lsan + ":" if lsan else "") + "suppressions=" + supp
-        self.env.pop("WAYLAND_DISPLAY", None)
-        self.env.pop("QT_QPA_PLATFORM", None)
-        os.chmod(self.tmp, 0o700)
-        self.xvfb = self.sim = self.view = None
+        self.sim_path, self.view_path = sim, view
+        self.x = XSession("vorix-e2e-", shots)
+        self.env, self.tmp = self.x.env, self.x.tmp
+        self.env["VORIX_SHM_PREFIX"] = "e2e%d_" % os.getpid()
+        self.sim = self.view = None
         self.shot_count = 0
 
     def start_x(self):
-        r, w = os.pipe()
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24",
-                                      "-nolisten", "tcp"], pass_fds=(w,),
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(w)
-        number = os.read(r, 16).decode().strip()
-        self.display_pipe = r  # kept open: the server exits on a broken pipe
-        if not number:
-            raise RuntimeError("Xvfb did not start")
-        self.env["DISPLAY"] = ":" + number
-        # The server may take a moment after announcing its number to accept clients.
-        wait_for("the X server", lambda: subprocess.run(
-            ["xdotool", "getmouselocation"], env=self.env, capture_output=True).returncode == 0)
+        self.x.start()
 
     def start_sim(self):
-        self.sim = subprocess.Popen([self.sim_path, "--still", "--display", "160x120@32"], env=self.env)
+        self.sim = self.x.spawn([self.sim_path, "--still", "--display", "160x120@32"])
 
     def stop_sim(self):
         self.sim.send_signal(signal.SIGTERM)
@@ -104,32 +51,17 @@ class Session:
         assert not os.path.isdir(locks) or not os.listdir(locks), "vorixsim left its lock files"
 
     def start_view(self):
-        self.view = subprocess.Popen([self.view_path], env=self.env)
+        self.view = self.x.spawn([self.view_path])
 
     def close(self):
-        for p in (self.view, self.sim, self.xvfb):
-            if p and p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(10)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-        shutil.rmtree(self.tmp, ignore_errors=True)
+        self.x.close()
 
     def screen(self, name):
-        run = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
-                             capture_output=True)
-        if run.returncode != 0:
-            raise RuntimeError("import failed: " + run.stderr.decode(errors="replace"))
-        data = run.stdout
-        if self.shots:
-            self.shot_count += 1
-            with open(os.path.join(self.shots, "%02d-%s.ppm" % (self.shot_count, name)), "wb") as f:
-                f.write(data)
-        return Screen(data)
+        self.shot_count += 1
+        return self.x.screen("%02d-%s" % (self.shot_count, name))
 
     def xdotool(self, *args):
-        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True)
+        self.x.xdotool(*args)
 
     def block_field(self, offset):
         path = "/dev/shm/%sVorixLCDMap" % self.env["VORIX_SHM_PREFIX"]
@@ -138,27 +70,15 @@ class Session:
             return struct.unpack("<i", f.read(4))[0]
 
 
-def wait_for(what, predicate, timeout=10.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        result = predicate()
-        if result:
-            return result
-        time.sleep(0.1)
-    raise AssertionError("timed out waiting for " + what)
-
-
 def main():
     if len(sys.argv) < 3:
         print(__doc__)
         return 2
-    for tool in ("Xvfb", "xdotool", "import"):
-        if not shutil.which(tool):
-            print("SKIPPED: %s is not installed (tools/install-deps installs it)" % tool)
-            return 77
+    tool = missing_tool(("Xvfb", "xdotool", "import"))
+    if tool:
+        print("SKIPPED: %s is not installed (tools/install-deps installs it)" % tool)
+        return 77
     shots = sys.argv[3] if len(sys.argv) > 3 else None
-    if shots:
-        os.makedirs(shots, exist_ok=True)
     s = Session(sys.argv[1], sys.argv[2], shots)
     try:
         s.start_x()
