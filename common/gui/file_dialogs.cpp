@@ -14,9 +14,6 @@ QString last_folder;  // the folder of the last save: the next dialog starts the
 // "text (patterns)" as the dialog parses it. A program's text that names its patterns
 // already ("Bitmap file (*.bmp)") is shown as it is: the dialog hides the appended part.
 QString filter_text(const FileFilter& f) {
-  // A text that already names its patterns ("'C'-files (*.c)") is shown as it is.
-  const QString text = QString::fromUtf8(f.pText);
-  if (text.endsWith(')') && text.contains('(')) return text;
   QString patterns = QString::fromUtf8(f.pPatterns).replace(';', ' ').simplified();
   return QString::fromUtf8(f.pText) + " (" + patterns + ")";
 }
