@@ -73,6 +73,9 @@ bool FONTOP_SaveAs(const FontSaveRequest& r) {
     FONTMSG_ReportMsg(FONTMSG_XBF_OF_AA);
     return false;
   }
+  // The writers take the target from the document; a failed save keeps the old path
+  // (and with it the title and the next Save's target).
+  const std::string oldPath = doc->acPath;
   FONT_SetPath(doc, r.Path.c_str());
   FontOptions o;
   FONTOPT_Read(&o);
@@ -82,7 +85,9 @@ bool FONTOP_SaveAs(const FontSaveRequest& r) {
   so.MagX = o.MagX;
   so.MagY = o.MagY;
   so.SuppressLogging = o.SuppressLogging;
-  return FONTSAVE_Save(doc, r.Format, r.AskOverwrite, so) == 0;
+  const bool saved = FONTSAVE_Save(doc, r.Format, r.AskOverwrite, so) == 0;
+  if (!saved) FONT_SetPath(doc, oldPath.c_str());
+  return saved;
 }
 
 bool FONTOP_EnableRange(const FontRangeRequest& r) {

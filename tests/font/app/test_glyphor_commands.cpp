@@ -131,6 +131,20 @@ TEST_F(Commands, SaveAsAsksForTheNameAndItsFilterBecomesTheFormatOfSave) {
   EXPECT_TRUE(host.Warnings.empty());
 }
 
+TEST_F(Commands, AFailedSaveAsKeepsThePathOfTheLastGoodSave) {
+  FontDoc* doc = Font();
+  FONT_SetCurrent(doc);
+  const std::string good = dir / "good.c";
+  host.ChosenFile = good;
+  host.FilterAnswer = FONT_FORMAT_C;
+  GLYPHOR_Execute(GLYPHOR_ID_SAVE_AS, 0);
+  ASSERT_EQ(std::string(doc->acPath), good);
+  host.ChosenFile = dir / "missing/bad.c";  // its folder does not exist
+  GLYPHOR_Execute(GLYPHOR_ID_SAVE_AS, 0);
+  EXPECT_EQ(WarningTexts(), std::vector<std::string>{"Writing error"});
+  EXPECT_EQ(std::string(doc->acPath), good);  // title and Save's target unchanged
+}
+
 TEST_F(Commands, AntialiasedStandardFontsOfferNoXbfFilterAndRefuseXbfJobs) {
   FONT_SetCurrent(fonttest::make_manual(FONT_TYPE_AA4, 3));
   GLYPHOR_Execute(GLYPHOR_ID_SAVE_AS, 0);
