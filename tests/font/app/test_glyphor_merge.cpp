@@ -14,6 +14,7 @@
 #include "font/formats/font_save.h"
 #include "font/model/current_font.h"
 #include "font/model/edit_log.h"
+#include "font/support/command_fixture.h"
 #include "font/support/font_test_util.h"
 #include "font/support/glyphor_job.h"
 #include "font/support/glyphor_recording_host.h"
@@ -50,35 +51,8 @@ FontDoc* parse(const std::string& path) {
   return doc;
 }
 
-struct MergeOperation : ::testing::Test {
-  TempDir dir;
-  fonttest::GlyphorRecordingHost host;
-  void SetUp() override {
-    FONTOPT_ResetCache();
-    GLYPHOR_SetHost(&host);
-    FONTMSG_Reset();
-    EDITLOG_Clear();
-    CmdlineConfig config = testsupport::ConsoleEngineConfig();
-    config.pCaption = "Glyphor test";
-    config.ExitId = GLYPHOR_ID_EXIT;
-    config.pfExecute = GLYPHOR_DeliverQueued;
-    CMDLINE_Init(config);
-    GLYPHOR_ResetCommandState();
-  }
-  void TearDown() override {
-    FONT_SetCurrent(nullptr);
-    CMDLINE_Reset();
-    GLYPHOR_SetHost(nullptr);
-  }
-  void Job(const std::string& args) {
-    CMDLINE_SetArgText(args.c_str());
-    GLYPHOR_Execute(GLYPHOR_ID_JOB_MERGE, 0);
-  }
-  std::vector<std::string> WarningTexts() const {
-    std::vector<std::string> v;
-    for (const auto& w : host.Warnings) v.push_back(w.Text);
-    return v;
-  }
+struct MergeOperation : fonttest::CommandTest {
+  void Job(const std::string& args) { CommandTest::Job(GLYPHOR_ID_JOB_MERGE, args); }
   // Latin font of height 6: 0x20..0x7E, each 2 pixels wide with ink at (0, 0).
   static FontDoc* Latin() {
     FontDoc* doc = fonttest::make_manual(FONT_TYPE_STD, 6);
