@@ -27,7 +27,7 @@ glyphor=${1:-}
 if [ -z "$glyphor" ]; then
   cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
   cmake --build "$root/build-bench" --target glyphor -j2 >/dev/null
-  glyphor="$root/build-bench/font/app/glyphor"
+  glyphor="$root/build-bench/font/gui/glyphor"
 fi
 
 work=$(mktemp -d)

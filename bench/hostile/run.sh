@@ -13,7 +13,7 @@ if [ -z "$build" ]; then
   cmake --build $build --target rastrel glyphor make_hostile_files >/dev/null
 fi
 rastrel=$(realpath $build/bitmap/gui/rastrel 2>/dev/null || find "$build" -name rastrel -type f -perm -u+x | head -1)
-glyphor=$(realpath $build/font/app/glyphor 2>/dev/null || find "$build" -name glyphor -type f -perm -u+x | head -1)
+glyphor=$(realpath $build/font/gui/glyphor 2>/dev/null || find "$build" -name glyphor -type f -perm -u+x | head -1)
 maker=$(find "$build" -name make_hostile_files -type f -perm -u+x | head -1)
 
 work=$(mktemp -d)
