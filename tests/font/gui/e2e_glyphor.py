@@ -6,11 +6,12 @@ character, Save As writes font.c through the file dialog, the C file compiles wi
 firmware check's header. Then New makes a font through the generation options and the
 font chooser (driven by keys), one pixel of 'A' is set in the character view, the font is
 saved as C and compiled, and the saved 'A' must differ from the same font made by a job
-in exactly that pixel. Ctrl+Q ends the program. Every dialog is kept as a screenshot.
+in exactly that pixel; the range dialog limits the saved characters to A to Z. Ctrl+Q ends the program. Every dialog is kept as a screenshot.
 
 Usage: e2e_glyphor.py GLYPHOR FIRMWARE_DIR [SCREENSHOT_DIR]
 Exits 77 (skipped) when Xvfb, xdotool, ImageMagick's import or cc is not installed."""
 import os
+import re
 import subprocess
 import sys
 import time
@@ -115,6 +116,10 @@ def main():
     if tool:
         print("skipped: %s is not installed" % tool)
         return 77
+    if shots and os.path.isdir(shots):
+        for old in os.listdir(shots):  # screenshots of an earlier run would mislead
+            if old.endswith((".png", ".ppm")):
+                os.remove(os.path.join(shots, old))
     session = XSession("glyphor-e2e-", shots)
     tmp = session.tmp
     try:
@@ -158,7 +163,22 @@ def main():
         press(session, TITLE + "Untitled", "Tab", "1")
         time.sleep(0.5)
         session.screen("06-pixel-set")
-        edited = save_c(session, TITLE + "Untitled", "edited.c", "07-save-new-font")
+        # Only A to Z are saved: all characters off, then the range dialog enables 41 to 5A.
+        press(session, TITLE + "Untitled", "alt+e", "a")
+        press(session, TITLE + "Untitled", "alt+e", "e")
+        wait_for("the range dialog", lambda: session.find_window("Select range of characters"), timeout=20)
+        press(session, "Select range of characters", "ctrl+a")
+        type_text(session, "Select range of characters", "41")
+        press(session, "Select range of characters", "Tab", "ctrl+a")
+        type_text(session, "Select range of characters", "5A")
+        time.sleep(0.5)
+        session.screen("07-range-dialog")
+        press(session, "Select range of characters", "Return")
+        wait_for("the range dialog to close", lambda: not session.find_window("Select range of characters"),
+                 timeout=20)
+        edited = save_c(session, TITLE + "Untitled", "edited.c", "08-save-new-font")
+        saved_codes = sorted(int(m, 16) for m in re.findall(rb"unsigned char ac\w+_([0-9A-F]{4})\[", edited))
+        assert saved_codes == list(range(0x41, 0x5B)), "saved codes: %s" % [hex(c) for c in saved_codes]
         compile_c(os.path.join(tmp, "edited.c"), firmware, tmp)
         assert b"DejaVu Sans" in edited, "the chosen face is not in the C file"
         job = subprocess.run([glyphor, "-createDejaVu Sans,REGULAR,16,STD,ISO8859", "-saveasreference.c,C",
