@@ -30,6 +30,7 @@
 #include "font/gui/overview_view.h"
 #include "font/gui/view_colours.h"
 #include "font/model/current_font.h"
+#include "font/model/edit_log.h"
 #include "font/model/font_messages.h"
 #include "font/support/font_test_util.h"
 #include "support/temp_dir.h"
@@ -239,6 +240,29 @@ class GlyphorWindowTest : public QObject {
     QTest::keyClick(charView, Qt::Key_Tab);
     QCOMPARE(GLYPHOR_ActiveView(), int(GLYPHOR_VIEW_OVERVIEW));
     QCOMPARE(m_pWindow->Status()->Text(), QString("Ready"));
+  }
+
+  void editingFromKeysMenusAndTheToolBarChangesTheDocument() {
+    // Value keys and Space in the character view write the pixel at the cursor.
+    QTest::keyClick(m_pWindow->Overview(), Qt::Key_Tab);
+    CharView* view = m_pWindow->CharacterView();
+    QTest::keyClick(view, Qt::Key_Right);  // (1, 0)
+    QCOMPARE(FONT_GetPixel(doc(), 'A', 1, 0), 0);
+    QTest::keyClick(view, Qt::Key_1);
+    QCOMPARE(FONT_GetPixel(doc(), 'A', 1, 0), 1);
+    QTest::keyClick(view, Qt::Key_Space);  // invert
+    QCOMPARE(FONT_GetPixel(doc(), 'A', 1, 0), 0);
+    QTest::keyClick(view, Qt::Key_5);  // above the largest value of 1 bpp: refused
+    QCOMPARE(FONT_GetPixel(doc(), 'A', 1, 0), 0);
+    QVERIFY(QString(EDITLOG_GetText()).contains("* Pixel index of character 0x41 (65) at 1/0 set to 0"));
+    // Insert a column on the right (menu), then shift the pixels right (tool bar).
+    m_pWindow->MenuAction(540)->trigger();
+    QCOMPARE(int(doc()->aChar['A'].Width), 7);
+    QCOMPARE(FONT_GetPixel(doc(), 'A', 0, 0), 1);
+    m_pWindow->ToolAction(580)->trigger();
+    QCOMPARE(FONT_GetPixel(doc(), 'A', 0, 0), 0);
+    QCOMPARE(FONT_GetPixel(doc(), 'A', 1, 0), 1);
+    QVERIFY(m_pWindow->Warnings.isEmpty());
   }
 
   void enabledOnlyModeListsUsedBlocks() {
