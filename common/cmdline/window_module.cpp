@@ -41,9 +41,14 @@ int JOB_RunWindowModule(const char* programName, const char* moduleFile, const c
     if (handle) break;
     const char* text = dlerror();
     const bool exists = access(path.c_str(), F_OK) == 0;
-    // A module that is there but fails to load explains more than a missing one.
-    if (error.empty() || exists) error = text ? text : path + ": not loadable";
-    if (exists) break;
+    const std::string why = text ? text : path + ": not loadable";
+    // A module that is there but fails to load explains more than a missing one;
+    // when none is there, every place looked at is named.
+    if (exists) {
+      error = why;
+      break;
+    }
+    error += (error.empty() ? "" : "; ") + why;
   }
   if (!handle) return refuse(programName, error);
   dlerror();

@@ -47,6 +47,7 @@ TEST_F(WindowModule, RefusesWithTheLoadersReasonAndTheNoWindowCode) {
   EXPECT_NE(err.find("prog: cannot load the window module: "), std::string::npos) << err;
   EXPECT_NE(err.find("absent_window.so"), std::string::npos) << err;
   EXPECT_NE(err.find("No such file"), std::string::npos) << err;
+  EXPECT_NE(err.find("lib/vorix-test/absent_window.so"), std::string::npos) << err;
 
   EXPECT_EQ(Run("no_entry_window.so"), JOB_EXIT_NO_WINDOW);
   EXPECT_NE(err.find("VORIX_RunWindow"), std::string::npos) << err;
