@@ -1,0 +1,71 @@
+# Splits a converter into a job executable without the window toolkit and a window
+# module loaded at run time (window_module.h):
+#
+#   vorix_window_program(<program> <module> CORE <core library> WINDOW <static libraries...>)
+#
+# The executable links every static library of the core whole and exports its symbols,
+# so the module resolves all of the core against it: one copy of the core's state. The
+# module links the WINDOW archives by file (their core dependencies stay out of it).
+include(GNUInstallDirs)
+
+# The non-imported static library targets `target` links, directly or through others.
+function(_vorix_static_closure target out)
+  set(seen "")
+  set(found "")
+  set(queue ${target})
+  while(queue)
+    list(POP_FRONT queue t)
+    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" t "${t}")
+    if(NOT TARGET "${t}")
+      continue()
+    endif()
+    get_target_property(aliased ${t} ALIASED_TARGET)
+    if(aliased)
+      set(t ${aliased})
+    endif()
+    if(t IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${t})
+    get_target_property(type ${t} TYPE)
+    get_target_property(imported ${t} IMPORTED)
+    if(imported OR NOT type STREQUAL "STATIC_LIBRARY")
+      continue()
+    endif()
+    list(APPEND found ${t})
+    get_target_property(libs ${t} INTERFACE_LINK_LIBRARIES)
+    if(libs)
+      list(APPEND queue ${libs})
+    endif()
+  endwhile()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+function(vorix_window_program program module)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "CORE" "WINDOW")
+  _vorix_static_closure(${arg_CORE} core)
+  set(archives "")
+  foreach(lib ${core})
+    list(APPEND archives "$<TARGET_FILE:${lib}>")
+  endforeach()
+  list(JOIN archives " " archives)
+  target_link_libraries(${program} PRIVATE ${arg_CORE})
+  target_link_options(${program} PRIVATE "SHELL:-Wl,--whole-archive ${archives} -Wl,--no-whole-archive")
+  set_target_properties(${program} PROPERTIES ENABLE_EXPORTS ON AUTOMOC OFF AUTORCC OFF)
+
+  set(window "")
+  foreach(lib ${arg_WINDOW})
+    list(APPEND window "$<TARGET_FILE:${lib}>")
+  endforeach()
+  target_link_libraries(${module} PRIVATE ${window} Qt6::Widgets)
+  add_dependencies(${module} ${arg_WINDOW})
+  set_target_properties(${module} PROPERTIES PREFIX "" LINK_DEPENDS "${window}")
+  add_dependencies(${program} ${module})
+
+  set(dir ${CMAKE_INSTALL_LIBDIR}/vorix)
+  file(RELATIVE_PATH relative "/${CMAKE_INSTALL_BINDIR}" "/${dir}")
+  target_compile_definitions(${program} PRIVATE "VORIX_WINDOW_MODULE=\"$<TARGET_FILE_NAME:${module}>\""
+                                                "VORIX_WINDOW_MODULE_DIR=\"${relative}\"")
+  install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS ${module} LIBRARY DESTINATION ${dir})
+endfunction()
