@@ -121,6 +121,34 @@ bool walk_rows(Cursor* c, const Glyph& g, F ink) {
   return true;
 }
 
+// Charges a trimmed glyph of w x h pixels to the budget and gives its record planes and
+// metrics. False when the budget or the memory runs out; *ch stays null for a code
+// outside 0..0xFFFF (read and dropped).
+bool place_glyph(FontDoc* doc, const Glyph& g, long minX, long minY, long w, long h, size_t* budget,
+                 FontChar** ch) {
+  const size_t bpl = static_cast<size_t>((w + 7) / 8);
+  const size_t bytes = w > 0 && h > 0 ? bpl * static_cast<size_t>(h) : 0;
+  if (bytes > *budget) return false;
+  *budget -= bytes;
+  if (g.Code < 0 || g.Code > 0xFFFF) return true;
+  const unsigned code = static_cast<unsigned>(g.Code);
+  if (!FONT_AllocPlanes(doc, code, static_cast<int>(w), static_cast<int>(h))) return false;
+  FontChar& c = doc->aChar[code];
+  c.GlyphHeight = static_cast<int>(h);
+  c.XPos = static_cast<int>(g.XOff + minX);
+  c.TopAboveBaseline = static_cast<int>(g.Height + g.YOff - minY);
+  c.CursorDist = static_cast<int>(g.Advance);
+  c.StoredBytesPerLine = static_cast<int>(bpl);
+  *ch = &c;
+  return true;
+}
+
+// A glyph whose pixels are in place: generated, available and enabled.
+void finish_glyph(FontDoc* doc, FontChar* ch, const Glyph& g) {
+  ch->Generated = ch->Available = 1;
+  FONT_SetEnabled(doc, static_cast<unsigned>(g.Code), 1);
+}
+
 // Reads the BITMAP rows and stores the glyph trimmed to its ink (at least 1 x 1). The
 // rows are walked twice: for the ink's bounds, then into the planes.
 // Narrow glyphs (the common case) in one walk: each row becomes a 64-bit mask, pixel x
@@ -166,27 +194,17 @@ bool read_narrow_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget)
     minY = 0;
   }
   if (minY < 0) minY = 0;
-  const size_t bpl = static_cast<size_t>((w + 7) / 8);
-  const size_t bytes = w > 0 && h > 0 ? bpl * static_cast<size_t>(h) : 0;
-  if (bytes > *budget) return false;
-  *budget -= bytes;
-  if (g.Code < 0 || g.Code > 0xFFFF) return true;  // read and dropped
-  const unsigned code = static_cast<unsigned>(g.Code);
-  if (!FONT_AllocPlanes(doc, code, static_cast<int>(w), static_cast<int>(h))) return false;
-  FontChar& ch = doc->aChar[code];
-  ch.GlyphHeight = static_cast<int>(h);
-  ch.XPos = static_cast<int>(g.XOff + minX);
-  ch.TopAboveBaseline = static_cast<int>(g.Height + g.YOff - minY);
-  ch.CursorDist = static_cast<int>(g.Advance);
-  ch.StoredBytesPerLine = static_cast<int>(bpl);
-  if (ch.pPixels && all)
+  FontChar* ch = nullptr;
+  if (!place_glyph(doc, g, minX, minY, w, h, budget, &ch)) return false;
+  if (!ch) return true;
+  const size_t bpl = static_cast<size_t>(ch->StoredBytesPerLine);
+  if (ch->pPixels && all)
     for (long y = 0; y < h; ++y) {
       const uint64_t m = rows[static_cast<size_t>(minY + y)] << minX;
       for (size_t b = 0; b < bpl; ++b)
-        ch.pPixels[static_cast<size_t>(y) * bpl + b] = reverse_bits(static_cast<uint8_t>(m >> (56 - 8 * b)));
+        ch->pPixels[static_cast<size_t>(y) * bpl + b] = reverse_bits(static_cast<uint8_t>(m >> (56 - 8 * b)));
     }
-  ch.Generated = ch.Available = 1;
-  FONT_SetEnabled(doc, code, 1);
+  finish_glyph(doc, ch, g);
   return true;
 }
 
@@ -208,20 +226,12 @@ bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
     maxY = g.Height - 1;
   }
   const long w = maxX - minX + 1, h = maxY - minY + 1;
-  const size_t bytes = w > 0 && h > 0 ? static_cast<size_t>((w + 7) / 8) * static_cast<size_t>(h) : 0;
-  if (bytes > *budget) return false;
-  *budget -= bytes;
-  if (g.Code < 0 || g.Code > 0xFFFF) return true;  // read and dropped
-  const unsigned code = static_cast<unsigned>(g.Code);
-  if (!FONT_AllocPlanes(doc, code, static_cast<int>(w), static_cast<int>(h))) return false;
-  FontChar& ch = doc->aChar[code];
-  ch.GlyphHeight = static_cast<int>(h);
-  ch.XPos = static_cast<int>(g.XOff + minX);
-  ch.TopAboveBaseline = static_cast<int>(g.Height + g.YOff - minY);
-  ch.CursorDist = static_cast<int>(g.Advance);
-  ch.StoredBytesPerLine = static_cast<int>((w + 7) / 8);
+  FontChar* pch = nullptr;
+  if (!place_glyph(doc, g, minX, minY, w, h, budget, &pch)) return false;
+  if (!pch) return true;
+  FontChar& ch = *pch;
   uint8_t* plane = ch.pPixels;
-  const size_t bpl = static_cast<size_t>((w + 7) / 8);
+  const size_t bpl = static_cast<size_t>(ch.StoredBytesPerLine);
   if (plane) {
     const size_t rowsEnd = c->pos;
     c->pos = rowsStart;
@@ -231,8 +241,7 @@ bool read_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget) {
     });
     c->pos = rowsEnd;
   }
-  ch.Generated = ch.Available = 1;
-  FONT_SetEnabled(doc, code, 1);
+  finish_glyph(doc, pch, g);
   return true;
 }
 
