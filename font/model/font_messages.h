@@ -4,7 +4,7 @@
 
 #include "font/model/font_message.h"
 
-enum FontMessage {
+enum FontMessage : int {  // int: passed as the last named argument of the variadic reporters
   FONTMSG_NO_FONT,  // "No font data"
   FONTMSG_WRONG_SEPARATOR,
   FONTMSG_ILLEGAL_OPTION,  // %s: the word
