@@ -174,7 +174,7 @@ int CANIM_WriteFrame(CAnimWriter* aw, CTextWriter* w, const CAnimRequest* r, con
     write_pointers(aw, w, id, cursor);
     write_delays(aw, w, id, cursor);
     if (cursor) write_cursor(w, id, aw->NumFrames);
-    CTEXT_RawStr(w, "/*************************** End of file ****************************/\r\n");
+    CHEADER_WriteEndOfFile(w);
     *aw = CAnimWriter{};  // the series is complete
   }
   CTEXT_Drain(w);

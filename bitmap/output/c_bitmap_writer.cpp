@@ -99,6 +99,6 @@ int CBITMAP_Save(FILE* file, const ImageDocument* doc, const SaveRequest* reques
     return CBITMAP_ENOMEM;
   }
   write_bitmap(w.get(), doc, f, id);
-  CTEXT_RawStr(w.get(), "/*************************** End of file ****************************/\r\n");
+  CHEADER_WriteEndOfFile(w.get());
   return CTEXT_Flush(w.get()) ? CBITMAP_OK : CBITMAP_EWRITE;
 }

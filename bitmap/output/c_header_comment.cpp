@@ -56,3 +56,7 @@ void CHEADER_Write(CTextWriter* w, const char* identifier, const char* countText
                "/\r\n\r\n#include <stdlib.h>\r\n\r\n#include \"GUI.h\"\r\n\r\n#ifndef GUI_CONST_STORAGE\r\n"
                "  #define GUI_CONST_STORAGE const\r\n#endif\r\n\r\n");
 }
+
+void CHEADER_WriteEndOfFile(CTextWriter* w) {
+  CTEXT_RawStr(w, "/*************************** End of file ****************************/\r\n");
+}

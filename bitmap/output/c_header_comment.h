@@ -24,6 +24,8 @@ enum {
 // last line has no line end.
 void CHEADER_Write(CTextWriter* w, const char* identifier, const char* countText,
                    const ImageDocument* doc, int fileKind, const char* usage, const char* duration);
+// The closing line of every C bitmap file.
+void CHEADER_WriteEndOfFile(CTextWriter* w);
 // One line of the box: text padded with blanks to 69 characters and closed with '*'
 // (longer texts stay unpadded), then "\r\n".
 void CHEADER_BoxLine(CTextWriter* w, const char* text);

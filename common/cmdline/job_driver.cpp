@@ -1,6 +1,9 @@
 // Process start shared by both converters.
 #include "common/cmdline/job_driver.h"
 
+#include <unistd.h>
+
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -71,4 +74,11 @@ int JOB_Main(const JobProgram& p, int argc, char** argv) {
   else
     std::fprintf(stderr, "%s: this build has no interactive window; run a job with -exit\n", p.pName);
   return JOB_EXIT_NO_WINDOW;
+}
+
+std::string JOB_ExecutablePath(const char* argv0) {
+  char path[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", path, sizeof(path) - 1);
+  if (n > 0) return std::string(path, static_cast<size_t>(n));
+  return argv0 ? argv0 : "";
 }

@@ -3,6 +3,8 @@
 // line, or only the help listing was asked for), and otherwise starts the window.
 #pragma once
 
+#include <string>
+
 #include "common/cmdline/cmdline.h"
 
 struct JobProgram {
@@ -26,5 +28,7 @@ bool JOB_HasCommand(int argc, const char* const* argv, const CmdlineCommand* tab
 bool JOB_IsHelpOnly(int argc, const char* const* argv, const CmdlineCommand* table);
 // True when an X11 or Wayland display is named in the environment.
 bool JOB_HasDisplay();
+// The running executable's path (/proc/self/exe), or argv0 when the link cannot be read.
+std::string JOB_ExecutablePath(const char* argv0);
 
 int JOB_Main(const JobProgram& program, int argc, char** argv);

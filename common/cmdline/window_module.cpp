@@ -13,10 +13,7 @@ namespace {
 
 // The folder of the running executable, with a trailing slash; empty when unknown.
 std::string executable_folder() {
-  char path[4096];
-  const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (n <= 0) return {};
-  std::string s(path, static_cast<size_t>(n));
+  const std::string s = JOB_ExecutablePath(nullptr);
   const size_t slash = s.rfind('/');
   return slash == std::string::npos ? std::string() : s.substr(0, slash + 1);
 }

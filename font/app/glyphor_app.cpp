@@ -2,13 +2,11 @@
 // queued exit command, delivered by timer ticks.
 #include "font/app/glyphor_app.h"
 
-#include <unistd.h>
-
-#include <climits>
 #include <cstring>
 #include <string>
 
 #include "common/cmdline/cmdline.h"
+#include "common/cmdline/job_driver.h"
 #include "common/settings/message_log.h"
 #include "font/app/command_ids.h"
 #include "font/app/command_table.h"
@@ -25,16 +23,6 @@ namespace {
 
 bool s_inCommand;
 bool s_complete;
-
-std::string program_path(const char* argv0) {
-  char acPath[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", acPath, sizeof(acPath) - 1);
-  if (n > 0) {
-    acPath[n] = 0;
-    return acPath;
-  }
-  return argv0 ? argv0 : "glyphor";
-}
 
 enum LineResult {
   LINE_COMPLETE,    // every argument used, no error
@@ -100,7 +88,7 @@ bool GLYPHOR_Start(int argc, const char* const* argv) {
   FontOptions options;
   FONTOPT_Read(&options);
   FONTMSG_SetNoMessages(options.SuppressMessage != 0);
-  std::string logPath = LOG_MessageLogPath(program_path(argv[0]).c_str(), options.LogInWorkingDir != 0);
+  std::string logPath = LOG_MessageLogPath(JOB_ExecutablePath(argv[0] ? argv[0] : "glyphor").c_str(), options.LogInWorkingDir != 0);
   FONTMSG_SetLogPath(logPath.c_str());
   FONTGEN_BuildTables();
   SJIS_BuildLookups();
