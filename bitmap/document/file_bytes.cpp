@@ -9,7 +9,7 @@
 #include <new>
 
 #include "bitmap/document/image.h"
-#include "bitmap/document/memory_advice.h"
+#include "common/memory/large_block.h"
 
 int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize) {
   *pSize = 0;
@@ -52,7 +52,7 @@ int IMAGE_ReadFileBytes(const char* path, size_t maxSize, std::vector<uint8_t>* 
   }
   try {
     pData->reserve(static_cast<size_t>(size));
-    IMAGE_AdviseLargeBlock(pData->data(), static_cast<size_t>(size));
+    MEM_AdviseLargeBlock(pData->data(), static_cast<size_t>(size));
     pData->assign(static_cast<size_t>(size), 0);
   } catch (const std::bad_alloc&) {
     close(fd);

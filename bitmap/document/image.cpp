@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "bitmap/document/byte_order.h"
-#include "bitmap/document/memory_advice.h"
+#include "common/memory/large_block.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ ImageDocument* IMAGE_Create(int32_t xSize, int32_t ySize, int32_t numColors) {
   if (!doc) return nullptr;
   doc->pInfo = static_cast<uint8_t*>(std::calloc(1, IMAGE_DIB_HEADER_SIZE + 4 * static_cast<size_t>(numColors)));
   doc->pBits = static_cast<uint8_t*>(std::calloc(1, static_cast<size_t>(bitsSize)));
-  IMAGE_AdviseLargeBlock(doc->pBits, static_cast<size_t>(bitsSize));
+  MEM_AdviseLargeBlock(doc->pBits, static_cast<size_t>(bitsSize));
   if (!doc->pInfo || !doc->pBits) {
     IMAGE_Free(doc);
     return nullptr;

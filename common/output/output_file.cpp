@@ -25,12 +25,17 @@ std::string folder_of(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+bool g_sync = true;
+
 bool fail(OutputFile* out, int error) {
   out->Error = error ? error : EIO;
   return false;
 }
 
 }  // namespace
+
+void OUTFILE_SetSync(bool on) { g_sync = on; }
+bool OUTFILE_Sync() { return g_sync; }
 
 bool OUTFILE_Open(OutputFile* out, const char* path) {
   *out = OutputFile{};
@@ -73,7 +78,7 @@ bool OUTFILE_Commit(OutputFile* out) {
   if (!out->pStream) return fail(out, out->Error);
   bool ok = std::fflush(out->pStream) == 0 && !std::ferror(out->pStream);
   if (!ok && !out->Error) out->Error = errno;
-  if (ok && !out->Temporary.empty() && fsync(fileno(out->pStream)) != 0) {
+  if (ok && g_sync && !out->Temporary.empty() && fsync(fileno(out->pStream)) != 0) {
     ok = false;
     out->Error = errno;
   }

@@ -170,6 +170,13 @@ int store_key(const std::string& path, const std::vector<Value>& values) {
   return 0;
 }
 
+bool same_values(const std::vector<Value>& a, const std::vector<Value>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i].Name != b[i].Name || a[i].Type != b[i].Type || a[i].Data != b[i].Data) return false;
+  return true;
+}
+
 int update_key(const char* keyPath, const std::function<void(std::vector<SettingsValue>&)>& change) {
   std::string path = SETTINGS_KeyFile(keyPath);
   if (path.empty() || !make_dirs(folder_of(path))) return 1;
@@ -178,7 +185,11 @@ int update_key(const char* keyPath, const std::function<void(std::vector<Setting
   remove_stale_temporaries(path);
   std::vector<Value> values;
   if (load_key(path, &values) != LOAD_OK) return 1;
+  const std::vector<Value> before = values;
   change(values);
+  // A key whose values stay as they were is not written again: every job reopening the
+  // same image would otherwise rewrite (and sync) its recent-file list.
+  if (same_values(before, values)) return 0;
   return store_key(path, values);
 }
 

@@ -16,8 +16,6 @@
 #include "font/generator/glyph_gen.h"
 #include "font/model/current_font.h"
 #include "font/model/font_messages.h"
-#include "font/model/sjis.h"
-#include "font/model/unicode_data.h"
 
 namespace {
 
@@ -91,8 +89,6 @@ bool GLYPHOR_Start(int argc, const char* const* argv) {
   std::string logPath = LOG_MessageLogPath(JOB_ExecutablePath(argv[0] ? argv[0] : "glyphor").c_str(), options.LogInWorkingDir != 0);
   FONTMSG_SetLogPath(logPath.c_str());
   FONTGEN_BuildTables();
-  SJIS_BuildLookups();
-  UNICODE_BuildLookups();
   CmdlineConfig config;
   CMDLINE_UseConsoleConventions(&config);
   config.ArgChars = 199;

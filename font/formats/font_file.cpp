@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "common/memory/large_block.h"
+
 FontFileData::~FontFileData() { std::free(pData); }
 
 int FONTFILE_Load(const char* path, FontFileData* file) {
@@ -33,6 +35,7 @@ int FONTFILE_Load(const char* path, FontFileData* file) {
     close(fd);
     return FONTFILE_READ_FAILED;
   }
+  MEM_AdviseLargeBlock(buffer, capacity);
   size_t size = 0;
   bool failed = false;
   while (size < capacity) {

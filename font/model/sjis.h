@@ -1,6 +1,6 @@
 // Shift_JIS mapping (Unicode Consortium table 2.0: JIS X 0201 single bytes and
 // JIS X 0208 double bytes). The table is generated from data/SHIFTJIS.TXT, whose
-// lines are not in code order; SJIS_BuildLookups fills three 65536-entry lookups.
+// lines are not in code order; three 65536-entry lookups are filled on first use.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +15,7 @@ struct SjisEntry {
 
 extern const SjisEntry g_aSjisTable[SJIS_NUM_ENTRIES];
 
+// Fills the lookups now (the accessors do it on first use).
 void SJIS_BuildLookups();
 // 0 for codes outside the table.
 unsigned SJIS_ToUnicode(unsigned sjis);

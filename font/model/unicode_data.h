@@ -1,6 +1,6 @@
 // Unicode character names and bidirectional classes (Unicode 4.1.0, codes up to 0xFFFD).
 // The table is generated at build time from data/UnicodeData-4.1.0.txt; the two
-// 65536-entry lookups are filled once at start-up by UNICODE_BuildLookups.
+// 65536-entry lookups are filled on first use.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +20,7 @@ struct UnicodeEntry {
 
 extern const UnicodeEntry g_aUnicodeTable[UNICODE_NUM_ENTRIES];
 
+// Fills the lookups now (the accessors do it on first use).
 void UNICODE_BuildLookups();
 // Name of a code, or null when the table has no entry for it (codes inside ranges).
 const char* UNICODE_GetName(unsigned code);

@@ -12,11 +12,12 @@ import sys
 # (folder prefix, family, rank); the longest matching prefix decides.
 COMPONENTS = [
     ("common/version", "common", 0),
+    ("common/memory", "common", 0),
     ("common/host", "common", 1),
     ("common/settings", "common", 1),
     ("common/output", "common", 2),
-    ("common/cmdline", "common", 2),
-    ("common/gui", "common", 3),
+    ("common/cmdline", "common", 3),
+    ("common/gui", "common", 4),
     ("colour", "colour", 3),
     ("bitmap/messages", "bitmap", 4),
     ("bitmap/document", "bitmap", 5),

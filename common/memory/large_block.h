@@ -1,4 +1,4 @@
-// Large blocks (image pixels, whole files) are touched page by page right after they are
+// Large blocks (image pixels, font tables, whole files) are touched page by page right after they are
 // allocated; asking for huge pages there saves thousands of page faults per image, the
 // largest part of the system time of a job on a big image. Harmless where the system
 // does not offer them.
@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-inline void IMAGE_AdviseLargeBlock(void* p, size_t size) {
+inline void MEM_AdviseLargeBlock(void* p, size_t size) {
 #ifdef MADV_HUGEPAGE
   const uintptr_t kHuge = uintptr_t(2) << 20;
   if (!p || size < 2 * kHuge) return;
