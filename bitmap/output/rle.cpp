@@ -7,6 +7,8 @@
 #include <cstring>
 #include <new>
 
+#include "common/memory/large_block.h"
+
 static const size_t kMaxKeys = static_cast<size_t>(IMAGE_MAX_PIXELS);
 
 bool RLE_GetKeys(const RleSource* src, RleKeys* keys) {
@@ -17,6 +19,7 @@ bool RLE_GetKeys(const RleSource* src, RleKeys* keys) {
   if (n > kMaxKeys) return false;
   keys->pKeys.reset(new (std::nothrow) uint32_t[static_cast<size_t>(n)]);
   if (!keys->pKeys) return false;
+  MEM_AdviseLargeBlock(keys->pKeys.get(), static_cast<size_t>(n) * sizeof(uint32_t));
   keys->NumKeys = static_cast<size_t>(n);
   uint32_t* out = keys->pKeys.get();
   const size_t width = static_cast<size_t>(doc->XSize);

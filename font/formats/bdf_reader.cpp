@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/host/app_host.h"
@@ -14,11 +14,33 @@
 
 namespace {
 
-bool is_word_char(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
+// Character classes of the scanner, one table lookup per character.
+enum : uint8_t { kWord = 1, kSeparator = 2, kBlank = 4, kLineEnd = 8 };
+// Hex digit value, 16 for a character that ends a bitmap row, 17 for anything else.
+enum : uint8_t { kRowEnd = 16, kNotHex = 17 };
 
-bool is_separator(char c) { return c != '\0' && std::strchr(" .,:;[]{}()+-/*^|&=\r\n", c) != nullptr; }
+struct CharTables {
+  uint8_t Class[256] = {};
+  uint8_t Hex[256] = {};
+  constexpr CharTables() {
+    for (int c = 0; c < 256; ++c) {
+      if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_') Class[c] |= kWord;
+      Hex[c] = kNotHex;
+    }
+    for (const char* p = " .,:;[]{}()+-/*^|&=\r\n"; *p; ++p) Class[static_cast<uint8_t>(*p)] |= kSeparator;
+    Class[' '] |= kBlank;
+    Class['\t'] |= kBlank;
+    Class['\r'] |= kLineEnd;
+    Class['\n'] |= kLineEnd;
+    for (int c = '0'; c <= '9'; ++c) Hex[c] = static_cast<uint8_t>(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c) Hex[c] = static_cast<uint8_t>(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c) Hex[c] = static_cast<uint8_t>(c - 'A' + 10);
+    Hex[' '] = Hex['\t'] = Hex['\r'] = Hex['\n'] = kRowEnd;
+  }
+};
+constexpr CharTables kTables;
+
+inline uint8_t char_class(char c) { return kTables.Class[static_cast<uint8_t>(c)]; }
 
 struct Cursor {
   const char* p;
@@ -29,25 +51,26 @@ struct Cursor {
   char at() const { return pos < size ? p[pos] : '\0'; }
   bool end() const { return pos >= size; }
   void blanks() {
-    while (at() == ' ' || at() == '\t') ++pos;
+    while (pos < size && (char_class(p[pos]) & kBlank)) ++pos;
   }
   // The word at the start of a line; empty (a failure for the caller) otherwise.
-  std::string word() {
+  std::string_view word() {
     blanks();
-    size_t start = pos;
-    while (is_word_char(at()) && pos - start < 255) ++pos;
-    if (pos == start || !(is_separator(at()) || end())) {
+    const size_t start = pos;
+    const size_t limit = size - start < 255 ? size : start + 255;
+    while (pos < limit && (char_class(p[pos]) & kWord)) ++pos;
+    if (pos == start || !(end() || (char_class(p[pos]) & kSeparator))) {
       pos = start;
-      return std::string();
+      return {};
     }
-    return std::string(p + start, pos - start);
+    return std::string_view(p + start, pos - start);
   }
   void next_line() {
-    while (!end() && at() != '\r' && at() != '\n') ++pos;
+    while (pos < size && !(char_class(p[pos]) & kLineEnd)) ++pos;
     // A pair of line-end characters (CR LF, or an empty line after LF) is one line end.
-    if (at() == '\r' || at() == '\n') {
+    if (pos < size) {
       ++pos;
-      if (at() == '\r' || at() == '\n') ++pos;
+      if (pos < size && (char_class(p[pos]) & kLineEnd)) ++pos;
     }
   }
   long number() {
@@ -73,10 +96,8 @@ struct Cursor {
 };
 
 int hex_digit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
+  const uint8_t v = kTables.Hex[static_cast<uint8_t>(c)];
+  return v < 16 ? v : -1;
 }
 
 // Plane bytes hold the first pixel in the least significant bit.
@@ -159,21 +180,25 @@ bool read_narrow_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget)
   const uint64_t widthMask = g.Width >= 64 ? ~0ull : ~(~0ull >> g.Width);
   uint64_t all = 0;
   long minY = -1, maxY = -1;
+  const char* const text = c->p;
+  const size_t size = c->size;
   for (long y = 0; y < g.Height; ++y) {
     c->next_line();
     c->blanks();
-    if (c->end()) return false;
-    const size_t start = c->pos;
+    size_t pos = c->pos;
+    if (pos >= size) return false;
+    const size_t start = pos;
     uint64_t m = 0;
     int shift = 60;
-    for (char ch = c->at(); !c->end() && ch != '\r' && ch != '\n' && ch != ' ' && ch != '\t'; ch = c->at()) {
-      const int d = hex_digit(ch);
-      if (d < 0) return false;
+    for (; pos < size; ++pos) {
+      const uint8_t d = kTables.Hex[static_cast<uint8_t>(text[pos])];
+      if (d == kRowEnd) break;
+      if (d == kNotHex) return false;
       if (shift >= 0) m |= static_cast<uint64_t>(d) << shift;
       shift -= 4;
-      ++c->pos;
     }
-    if (c->pos == start) return false;
+    c->pos = pos;
+    if (pos == start) return false;
     m &= widthMask;
     if (m) {
       if (minY < 0) minY = y;
@@ -251,7 +276,7 @@ bool read_char(Cursor* c, FontDoc* doc, size_t* budget) {
   for (;;) {
     c->next_line();
     if (c->end()) return false;
-    std::string w = c->word();
+    const std::string_view w = c->word();
     if (w.empty()) return false;
     if (w == "BITMAP") break;
     if (w == "ENCODING") {
@@ -286,7 +311,7 @@ FontDoc* BDF_Parse(const char* data, size_t size, void (*progress)(int percent))
   // Pixel memory is bounded by the file: each glyph row costs at least two characters.
   size_t budget = size * 4 + 4096;
   while (!c.end()) {
-    std::string w = c.word();
+    const std::string_view w = c.word();
     if (w.empty()) break;
     if (w == "FONTBOUNDINGBOX") {
       boxW = c.number();

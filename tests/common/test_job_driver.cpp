@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/cmdline/job_driver.h"
+#include "common/output/output_file.h"
 #include "support/recording_host.h"
 
 namespace {
@@ -68,6 +69,20 @@ TEST_F(Driver, JobsRunOnTheHeadlessHostWithTheirExitCode) {
   g_jobArgs.clear();
   EXPECT_EQ(Main({"/exitnow"}), 7);
   EXPECT_FALSE(g_jobArgs.empty());
+}
+
+// A job's outputs are renamed into place without waiting for the disk; a window's
+// saves keep waiting for it.
+TEST_F(Driver, OnlyWindowSavesSyncToDisk) {
+  OUTFILE_SetSync(true);
+  setenv("DISPLAY", ":99", 1);
+  program.pfRunWindow = run_window;
+  EXPECT_EQ(Main({"a.bmp"}), 5);
+  EXPECT_TRUE(OUTFILE_Sync());
+  EXPECT_EQ(Main({"a.bmp", "-exit"}), 7);
+  EXPECT_FALSE(OUTFILE_Sync());
+  unsetenv("DISPLAY");
+  OUTFILE_SetSync(true);
 }
 
 TEST_F(Driver, HelpNeedsNoDisplay) {

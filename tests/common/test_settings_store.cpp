@@ -186,3 +186,35 @@ TEST(SettingsStore, ChangedFilesAreReadAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+ino_t inode_of(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Every job rewrites its options and recent files with the values they already have;
+// the file is replaced only when a value really changes.
+TEST(SettingsStore, UnchangedValuesLeaveTheFileAlone) {
+  TempDir dir;
+  ASSERT_EQ(SETTINGS_WriteDword(kKey, "ViewOption", 1), 0);
+  ASSERT_EQ(SETTINGS_WriteString(kKey, "File1", "a.bmp"), 0);
+  const std::string path = SETTINGS_KeyFile(kKey);
+  const ino_t first = inode_of(path);
+  ASSERT_NE(first, 0u);
+  EXPECT_EQ(SETTINGS_WriteDword(kKey, "ViewOption", 1), 0);
+  EXPECT_EQ(SETTINGS_WriteString(kKey, "File1", "a.bmp"), 0);
+  EXPECT_EQ(inode_of(path), first);
+  EXPECT_EQ(SETTINGS_WriteString(kKey, "File1", "b.bmp"), 0);
+  EXPECT_NE(inode_of(path), first);
+  std::string s;
+  EXPECT_EQ(SETTINGS_ReadString(kKey, "File1", &s), 0);
+  EXPECT_EQ(s, "b.bmp");
+  // A value of the same text but another type is a change.
+  const ino_t second = inode_of(path);
+  EXPECT_EQ(SETTINGS_WriteString(kKey, "ViewOption", "1"), 0);
+  EXPECT_NE(inode_of(path), second);
+}
+
+}  // namespace

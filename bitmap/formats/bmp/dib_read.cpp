@@ -3,6 +3,7 @@
 // bits into an image document. Input is untrusted: every read is bounds-checked and
 // missing bytes read as zero, and the image size is checked before anything is
 // allocated. IMAGE_ParseDIB reports through status codes; IMAGE_FromDIB shows texts.
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -154,6 +155,26 @@ void put_color(uint8_t* p, ColorValue c) {
 }
 
 // 24 bits (blue, green, red) and 32 bits (blue, green, red, alpha) without masks.
+// Blue, green, red pixels to red, green, blue, opaque. All but the last pixel are read
+// four bytes at a time (the fourth belongs to the next pixel).
+void copy_bgr_row(const uint8_t* __restrict src, uint8_t* __restrict dst, int32_t width) {
+  int32_t x = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; x + 1 < width; ++x, src += 3, dst += 4) {
+      uint32_t v;
+      std::memcpy(&v, src, 4);
+      v = ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+      std::memcpy(dst, &v, 4);
+    }
+  }
+  for (; x < width; ++x, src += 3, dst += 4) {
+    dst[0] = src[2];
+    dst[1] = src[1];
+    dst[2] = src[0];
+    dst[3] = 0;
+  }
+}
+
 void decode_true_color_rows(const DibInfo& info, const DibBytes& bits, ImageDocument* doc) {
   const uint64_t stride = (static_cast<uint64_t>(info.Width) * info.BitCount + 31) / 32 * 4;
   const uint32_t bytesPerPixel = info.BitCount / 8;
@@ -171,12 +192,7 @@ void decode_true_color_rows(const DibInfo& info, const DibBytes& bits, ImageDocu
     }
     uint8_t* dst = IMAGE_GetRow(doc, y);
     if (bytesPerPixel == 3) {  // blue, green, red to red, green, blue, opaque
-      for (int32_t x = 0; x < doc->XSize; ++x, src += 3, dst += 4) {
-        dst[0] = src[2];
-        dst[1] = src[1];
-        dst[2] = src[0];
-        dst[3] = 0;
-      }
+      copy_bgr_row(src, dst, doc->XSize);
       continue;
     }
     for (int32_t x = 0; x < doc->XSize; ++x, src += bytesPerPixel, dst += 4) {

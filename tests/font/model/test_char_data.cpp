@@ -5,6 +5,14 @@
 
 namespace {
 
+// Each test runs in its own process: these lookups are the first of this one.
+TEST(UnicodeData, LookupsNeedNoStartUpCall) {
+  EXPECT_STREQ(UNICODE_GetName(0x42), "LATIN CAPITAL LETTER B");
+  EXPECT_EQ(UNICODE_GetBidiClass(0x0300), UNICODE_BIDI_NSM);
+  EXPECT_EQ(SJIS_ToUnicode(0x82A0), 0x3042u);
+  EXPECT_EQ(SJIS_FromUnicode(0x3042), 0x82A0u);
+}
+
 TEST(UnicodeData, NamesAndRanges) {
   fonttest::init_tables();
   EXPECT_STREQ(UNICODE_GetName(0x41), "LATIN CAPITAL LETTER A");
