@@ -5,7 +5,6 @@
 
 #include <bit>
 #include <cstring>
-#include <new>
 
 #include "common/memory/large_block.h"
 
@@ -17,9 +16,8 @@ bool RLE_GetKeys(const RleSource* src, RleKeys* keys) {
   if (doc->XSize <= 0 || doc->YSize <= 0) return false;
   const uint64_t n = static_cast<uint64_t>(doc->XSize) * static_cast<uint64_t>(doc->YSize);
   if (n > kMaxKeys) return false;
-  keys->pKeys.reset(new (std::nothrow) uint32_t[static_cast<size_t>(n)]);
+  keys->pKeys.reset(static_cast<uint32_t*>(MEM_AllocLargeBlock(static_cast<size_t>(n) * sizeof(uint32_t))));
   if (!keys->pKeys) return false;
-  MEM_AdviseLargeBlock(keys->pKeys.get(), static_cast<size_t>(n) * sizeof(uint32_t));
   keys->NumKeys = static_cast<size_t>(n);
   uint32_t* out = keys->pKeys.get();
   const size_t width = static_cast<size_t>(doc->XSize);

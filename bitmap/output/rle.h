@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 #include "bitmap/document/image.h"
@@ -33,7 +34,10 @@ struct RleSource {
 // Values compared for runs, in pixel order: the palette index (RLE4, RLE8), the
 // transparency byte of the pixel colour (alpha), the raw pixel value (RLE16, RLE32).
 struct RleKeys {
-  std::unique_ptr<uint32_t[]> pKeys;
+  struct Release {
+    void operator()(uint32_t* p) const { std::free(p); }
+  };
+  std::unique_ptr<uint32_t[], Release> pKeys;
   size_t NumKeys;
 };
 // Returns false when the document is too large or the keys do not fit in memory.

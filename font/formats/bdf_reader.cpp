@@ -101,17 +101,17 @@ int hex_digit(char c) {
 }
 
 // Plane bytes hold the first pixel in the least significant bit.
-uint8_t reverse_bits(uint8_t v) {
-  static uint8_t table[256];
-  static bool built;
-  if (!built) {
+struct BitReversal {
+  uint8_t Table[256] = {};
+  constexpr BitReversal() {
     for (int b = 0; b < 256; ++b)
       for (int i = 0; i < 8; ++i)
-        if (b & (1 << i)) table[b] = static_cast<uint8_t>(table[b] | (0x80 >> i));
-    built = true;
+        if (b & (1 << i)) Table[b] = static_cast<uint8_t>(Table[b] | (0x80 >> i));
   }
-  return table[v];
-}
+};
+constexpr BitReversal kReversed;
+
+inline uint8_t reverse_bits(uint8_t v) { return kReversed.Table[v]; }
 
 struct Glyph {
   long Code = -1, Advance = 0, Width = 0, Height = 0, XOff = 0, YOff = 0;
@@ -190,6 +190,24 @@ bool read_narrow_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget)
     const size_t start = pos;
     uint64_t m = 0;
     int shift = 60;
+    // Rows of two or four digits (fonts up to 16 pixels wide) without the loop.
+    if (size - pos >= 5) {
+      const uint8_t* t = reinterpret_cast<const uint8_t*>(text + pos);
+      const uint8_t d0 = kTables.Hex[t[0]], d1 = kTables.Hex[t[1]], d2 = kTables.Hex[t[2]];
+      if ((d0 | d1) < 16) {
+        if (d2 == kRowEnd) {
+          m = static_cast<uint64_t>(d0) << 60 | static_cast<uint64_t>(d1) << 56;
+          pos += 2, shift = -1;
+        } else {
+          const uint8_t d3 = kTables.Hex[t[3]];
+          if ((d2 | d3) < 16 && kTables.Hex[t[4]] == kRowEnd) {
+            m = static_cast<uint64_t>(d0) << 60 | static_cast<uint64_t>(d1) << 56 |
+                static_cast<uint64_t>(d2) << 52 | static_cast<uint64_t>(d3) << 48;
+            pos += 4, shift = -1;
+          }
+        }
+      }
+    }
     for (; pos < size; ++pos) {
       const uint8_t d = kTables.Hex[static_cast<uint8_t>(text[pos])];
       if (d == kRowEnd) break;

@@ -30,12 +30,11 @@ int FONTFILE_Load(const char* path, FontFileData* file) {
   }
   // One byte more than fstat said, to see a file that grew meanwhile.
   const size_t capacity = static_cast<size_t>(st.st_size) + 1;
-  char* buffer = static_cast<char*>(std::malloc(capacity));
+  char* buffer = static_cast<char*>(MEM_AllocLargeBlock(capacity));
   if (!buffer) {
     close(fd);
     return FONTFILE_READ_FAILED;
   }
-  MEM_AdviseLargeBlock(buffer, capacity);
   size_t size = 0;
   bool failed = false;
   while (size < capacity) {
