@@ -127,7 +127,7 @@ ColorValue c555_i2c(uint32_t i) {
 }
 uint32_t mask_7fff() { return 0x7FFF; }
 // 565
-uint32_t c565_c2i(ColorValue c) { return COLOR_aQ5[R(c)] | (COLOR_aQ6[G(c)] << 5) | (COLOR_aQ5[B(c)] << 11); }
+uint32_t c565_c2i(ColorValue c) { return COLOR_Index565(c); }
 ColorValue c565_i2c(uint32_t i) {
   return rgb(COLOR_aE5[i & 31], COLOR_aE6[(i >> 5) & 63], COLOR_aE5[(i >> 11) & 31]);
 }
@@ -157,7 +157,7 @@ uint32_t m444_16_c2i(ColorValue c) { return c444_16_c2i(swap_rb(c)); }
 ColorValue m444_16_i2c(uint32_t i) { return swap_rb(c444_16_i2c(i)); }
 uint32_t m555_c2i(ColorValue c) { return c555_c2i(swap_rb(c)); }
 ColorValue m555_i2c(uint32_t i) { return swap_rb(c555_i2c(i)); }
-uint32_t m565_c2i(ColorValue c) { return c565_c2i(swap_rb(c)); }
+uint32_t m565_c2i(ColorValue c) { return COLOR_IndexM565(c); }
 ColorValue m565_i2c(uint32_t i) { return swap_rb(c565_i2c(i)); }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Column-tracking, wrapping text output of the C writers.
 #include "bitmap/output/c_text_writer.h"
 
+#include <bit>
 #include <cstdarg>
 #include <cstdio>
 
@@ -38,17 +39,26 @@ void CTEXT_Printf(CTextWriter* w, const char* format, ...) {
   CTEXT_Raw(w, buf, n);
 }
 
-const uint32_t* CTEXT_Hex4Table() {
-  static const uint32_t* table = [] {
-    static uint32_t t[65536];
+namespace {
+
+// Built by the compiler: a small image must not pay for 65,536 entries at run time.
+struct Hex4Table {
+  uint32_t Entry[65536] = {};
+  constexpr Hex4Table() {
+    constexpr char kDigits[] = "0123456789ABCDEF";
     for (uint32_t v = 0; v < 65536; ++v) {
-      char c[4] = {CTEXT_aHex[v >> 8][0], CTEXT_aHex[v >> 8][1], CTEXT_aHex[v & 255][0], CTEXT_aHex[v & 255][1]};
-      std::memcpy(&t[v], c, 4);
+      const uint32_t c0 = static_cast<uint8_t>(kDigits[v >> 12]), c1 = static_cast<uint8_t>(kDigits[(v >> 8) & 15]);
+      const uint32_t c2 = static_cast<uint8_t>(kDigits[(v >> 4) & 15]), c3 = static_cast<uint8_t>(kDigits[v & 15]);
+      Entry[v] = std::endian::native == std::endian::little ? c0 | c1 << 8 | c2 << 16 | c3 << 24
+                                                              : c3 | c2 << 8 | c1 << 16 | c0 << 24;
     }
-    return t;
-  }();
-  return table;
-}
+  }
+};
+constexpr Hex4Table kHex4;
+
+}  // namespace
+
+const uint32_t* CTEXT_Hex4Table() { return kHex4.Entry; }
 
 char* CTEXT_PutDecMin(char* p, uint64_t v, int minDigits) {
   char tmp[20];

@@ -87,7 +87,7 @@ inline char* CTEXT_PutHex2(char* p, uint32_t byte) {
 }
 inline char* CTEXT_PutHex4(char* p, uint32_t v) { return CTEXT_PutHex2(CTEXT_PutHex2(p, v >> 8), v); }
 inline char* CTEXT_PutHex8(char* p, uint32_t v) { return CTEXT_PutHex4(CTEXT_PutHex4(p, v >> 16), v); }
-// Four hex digits of each 16-bit value, in memory order (built on first use).
+// Four hex digits of each 16-bit value, in memory order.
 const uint32_t* CTEXT_Hex4Table();
 // "0xAB, " for a byte (6 characters; writes 8 bytes).
 inline char* CTEXT_PutByteItem(char* p, uint32_t byte) {

@@ -60,13 +60,15 @@ size_t RLE_RunLength(const uint32_t* keys, size_t numKeys, size_t pos, size_t li
 RleBlock RLE_NextBlock(const uint32_t* keys, size_t numKeys, size_t pos) {
   const size_t r = RLE_RunLength(keys, numKeys, pos, SIZE_MAX);
   if (r >= 3) return {true, pos, r};
-  // The absolute block ends before the first position whose run is 4 or longer.
+  // The absolute block ends before the first position whose run is 4 or longer; only
+  // positions with three keys after them can start one.
+  const size_t left = numKeys - pos;
+  const size_t limit = left < RLE_MAX_ABSOLUTE ? left : RLE_MAX_ABSOLUTE;
+  const size_t searched = left > 3 ? (limit < left - 3 ? limit : left - 3) : 0;
+  const uint32_t* k = keys + pos;
   size_t n = 0;
-  while (pos + n < numKeys && n < RLE_MAX_ABSOLUTE) {
-    const size_t q = pos + n;
-    if (q + 3 < numKeys && keys[q] == keys[q + 1] && keys[q] == keys[q + 2] && keys[q] == keys[q + 3]) break;
-    ++n;
-  }
+  while (n < searched && !(k[n] == k[n + 1] && k[n] == k[n + 2] && k[n] == k[n + 3])) ++n;
+  if (n == searched) n = limit;
   if (n <= 1) return {true, pos, 1};
   return {false, pos, n};
 }
@@ -85,11 +87,9 @@ uint64_t RLE_BlockBytes(RleVariant variant, const RleBlock* block) {
   return 2 + count * static_cast<uint64_t>(value_bytes(variant));
 }
 
-bool RLE_WriteBinary(OutWriter* w, const RleSource* src) {
-  RleKeys k;
-  if (!RLE_GetKeys(src, &k)) return false;
-  const uint32_t* keys = k.pKeys.get();
-  const size_t n = k.NumKeys;
+// The blocks of keys[0, n) as bytes; encode(key, out) writes one value and returns its size.
+template <typename Encode>
+static bool write_binary(OutWriter* w, const RleSource* src, const uint32_t* keys, size_t n, Encode encode) {
   // Each absolute block (at most 2 + 255 values of 4 bytes) is assembled here and handed
   // over whole; runs collect until the buffer is nearly full.
   uint8_t buf[4096];
@@ -104,7 +104,7 @@ bool RLE_WriteBinary(OutWriter* w, const RleSource* src) {
   for (size_t pos = 0; pos < n;) {
     RleBlock b = RLE_NextBlock(keys, n, pos);
     if (b.IsRun) {
-      const size_t len = static_cast<size_t>(RLE_EncodeValue(src, keys[pos], v));
+      const size_t len = static_cast<size_t>(encode(keys[pos], v));
       for (size_t left = b.Count; left;) {
         size_t c = left > RLE_MAX_RUN_ENTRY ? RLE_MAX_RUN_ENTRY : left;
         flush_if(1 + len);
@@ -123,11 +123,30 @@ bool RLE_WriteBinary(OutWriter* w, const RleSource* src) {
           buf[used++] = static_cast<uint8_t>(hi << 4 | lo);
         }
       } else {
-        for (size_t i = 0; i < b.Count; ++i) used += static_cast<size_t>(RLE_EncodeValue(src, keys[pos + i], buf + used));
+        for (size_t i = 0; i < b.Count; ++i) used += static_cast<size_t>(encode(keys[pos + i], buf + used));
       }
     }
     pos += b.Count;
   }
   OUT_Write(w, buf, used);
   return !OUT_Failed(w);
+}
+
+bool RLE_WriteBinary(OutWriter* w, const RleSource* src) {
+  RleKeys k;
+  if (!RLE_GetKeys(src, &k)) return false;
+  const uint32_t* keys = k.pKeys.get();
+  // RLE16 of a true-colour document: the 565 value of each key inline.
+  if (src->Variant == RLE_VARIANT_16 && !src->pDoc->NumColors) {
+    auto put = [](uint32_t v, uint8_t* out) {
+      out[0] = static_cast<uint8_t>(v);
+      out[1] = static_cast<uint8_t>(v >> 8);
+      return 2;
+    };
+    if (src->pFormat16 == &COLOR_FORMAT_565)
+      return write_binary(w, src, keys, k.NumKeys, [put](uint32_t key, uint8_t* out) { return put(COLOR_Index565(key), out); });
+    if (src->pFormat16 == &COLOR_FORMAT_M565)
+      return write_binary(w, src, keys, k.NumKeys, [put](uint32_t key, uint8_t* out) { return put(COLOR_IndexM565(key), out); });
+  }
+  return write_binary(w, src, keys, k.NumKeys, [src](uint32_t key, uint8_t* out) { return RLE_EncodeValue(src, key, out); });
 }

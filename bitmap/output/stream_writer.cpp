@@ -2,6 +2,7 @@
 #include "bitmap/output/stream_writer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -82,6 +83,36 @@ inline uint8_t* put_pixel(uint8_t* p, ColorValue c, const CBitmapFormat* f, bool
   }
 }
 
+// 16-bit pixels: a paletted document's entries are converted once, the 565 formats
+// inline, others through the format.
+template <typename Rows>
+void write_16(OutWriter* w, const ImageDocument* doc, const ColorFormat* cf, bool bigEndian,
+              const ColorValue* pal, Rows& rows) {
+  if (doc->BitsPerPixel == 8) {
+    uint8_t value[256][2];
+    for (int i = 0; i < 256; ++i) put_u16(value[i], cf->pfColor2Index(pal[i]), bigEndian);
+    std::vector<uint8_t> line(2 * static_cast<size_t>(doc->XSize));
+    for (int32_t y = 0; y < doc->YSize && !OUT_Failed(w); ++y) {
+      const uint8_t* row = IMAGE_GetRow(doc, y);
+      for (size_t x = 0; x < static_cast<size_t>(doc->XSize); ++x) std::memcpy(&line[2 * x], value[row[x]], 2);
+      OUT_Write(w, line.data(), line.size());
+    }
+    return;
+  }
+  auto put = [&rows, bigEndian](auto index) {
+    if (bigEndian)
+      rows([index](uint8_t* p, ColorValue c) { return put_u16(p, index(c), true); });
+    else
+      rows([index](uint8_t* p, ColorValue c) { return put_u16(p, index(c), false); });
+  };
+  if (cf == &COLOR_FORMAT_565)
+    put([](ColorValue c) { return COLOR_Index565(c); });
+  else if (cf == &COLOR_FORMAT_M565)
+    put([](ColorValue c) { return COLOR_IndexM565(c); });
+  else
+    put([cf](ColorValue c) { return cf->pfColor2Index(c); });
+}
+
 // Whole rows are formatted into a line buffer and handed over at once.
 void write_colours(OutWriter* w, const ImageDocument* doc, const CBitmapFormat* f, bool bigEndian) {
   const size_t width = static_cast<size_t>(doc->XSize);
@@ -99,14 +130,9 @@ void write_colours(OutWriter* w, const ImageDocument* doc, const CBitmapFormat* 
     }
   };
   switch (f->Kind) {
-    case CBITMAP_DATA_16: {
-      const ColorFormat* cf = f->pColorFormat;
-      if (bigEndian)
-        rows([cf](uint8_t* p, ColorValue c) { return put_u16(p, cf->pfColor2Index(c), true); });
-      else
-        rows([cf](uint8_t* p, ColorValue c) { return put_u16(p, cf->pfColor2Index(c), false); });
+    case CBITMAP_DATA_16:
+      write_16(w, doc, f->pColorFormat, bigEndian, pal, rows);
       break;
-    }
     case CBITMAP_DATA_32:
       if (f->Number == 16 && !bigEndian && doc->BitsPerPixel == 32) {
         // Red, green, blue, transparency: the document's own pixel bytes.

@@ -2,6 +2,7 @@
 #include "common/settings/recent_files.h"
 
 #include <strings.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -60,11 +61,26 @@ void RECENT_Init(RecentFileList* list, const char* key, int max, unsigned firstI
   }
 }
 
+// A name given relative to the working folder (a job's "logo.bmp") is listed with the
+// folder, so the entry still opens from a window started anywhere else.
+static std::string absolute_path(const char* name) {
+  if (name[0] == '/' || name[0] == '\0') return name;
+  char cwd[4096];
+  if (!getcwd(cwd, sizeof(cwd))) return name;
+  std::string path = cwd;
+  if (path.back() != '/') path += '/';
+  while (name[0] == '.' && name[1] == '/') name += 2;
+  return path + name;
+}
+
 // The stored list is read again under the store's lock and the path added to it, so
 // files another instance added meanwhile are kept. A list that cannot be read is not
 // replaced: the path is then only added to this program's list.
-void RECENT_Add(RecentFileList* list, const char* path) {
-  if (!path || !listable(path)) return;
+void RECENT_Add(RecentFileList* list, const char* name) {
+  if (!name) return;
+  const std::string absolute = absolute_path(name);
+  const char* path = absolute.c_str();
+  if (!listable(path)) return;
   const int stored = SETTINGS_Update(list->Key.c_str(), [&](std::vector<SettingsValue>& values) {
     std::vector<std::string> entries = stored_entries(values, list->Max);
     add_entry(&entries, path, list->Max, list->Flags);

@@ -54,6 +54,24 @@ TEST(RecentFiles, MissingValuesAreSkippedAndPacked) {
   EXPECT_EQ(list.Entries.size(), 2u);
 }
 
+// A job names its image relative to its folder; the list keeps where it was.
+TEST(RecentFiles, RelativeNamesAreListedWithTheWorkingFolder) {
+  TempDir dir;
+  const std::filesystem::path old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.Path);
+  const std::string cwd = std::filesystem::current_path().string();
+  RecentFileList list;
+  RECENT_Init(&list, kKey, 8, 1101);
+  RECENT_Add(&list, "logo.bmp");
+  RECENT_Add(&list, "./sub/x.bmp");
+  RECENT_Add(&list, (cwd + "/LOGO.BMP").c_str());  // the same file: listed already
+  std::filesystem::current_path(old);
+  EXPECT_EQ(list.Entries, (std::vector<std::string>{cwd + "/sub/x.bmp", cwd + "/logo.bmp"}));
+  RecentFileList again;
+  RECENT_Init(&again, kKey, 8, 1101);
+  EXPECT_EQ(again.Entries, list.Entries);
+}
+
 TEST(RecentFiles, GlyphorMovesListedFileToTopWithSubmenuItems) {
   TempDir dir;
   RecentFileList list;

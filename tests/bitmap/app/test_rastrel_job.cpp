@@ -116,9 +116,11 @@ TEST_F(Job, BmpRoundTripKeepsTheFileAndUpdatesRecentFiles) {
   ASSERT_EQ(Run({"copy.bmp", "-saveasb/img.c,1,5", "-exit"}).ExitCode, 0);
   EXPECT_FALSE(File("a/img.c").empty());
   EXPECT_EQ(File("a/img.c"), File("b/img.c"));
-  // BMP saves are listed as recent files, newest first; C saves are not.
+  // BMP saves are listed as recent files, newest first, with the job's folder; C saves
+  // are not.
   std::string recent = read_whole_file(dir / "config/Tavrex/Rastrel/Recent File List.ini");
-  EXPECT_NE(recent.find("File1=sz:copy.bmp\nFile2=sz:logo.bmp\n"), std::string::npos) << recent;
+  EXPECT_NE(recent.find("File1=sz:" + work + "/copy.bmp\nFile2=sz:" + work + "/logo.bmp\n"), std::string::npos)
+      << recent;
   EXPECT_EQ(recent.find("img.c"), std::string::npos) << recent;
 }
 
