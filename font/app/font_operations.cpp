@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "font/app/font_options.h"
 #include "font/app/glyphor_host.h"
@@ -45,7 +46,7 @@ FontDoc* read_xbf(const char* path) {
   if (!XBF_LoadFile(path, &data)) return nullptr;
   int type = XBF_DetectType(data.data(), data.size(), ro.SuppressDetect);
   if (type == XBF_TYPE_NEEDS_USER) type = GLYPHOR_Host()->AskXbfType(XBF_PreselectedType(ro));
-  return XBF_FromData(path, data, type);
+  return XBF_FromData(path, std::move(data), type);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "common/host/app_host.h"
@@ -248,6 +249,7 @@ bool XBF_LoadFile(const char* path, std::vector<uint8_t>* data) {
             static_cast<uint64_t>(st.st_size) <= XBF_MAX_FILE_BYTES;
   if (ok) {
     try {
+      data->reserve(static_cast<size_t>(st.st_size) + 1);  // room for XBF_FromData's end byte
       data->resize(static_cast<size_t>(st.st_size));
     } catch (const std::bad_alloc&) {
       ok = false;
@@ -274,12 +276,12 @@ int XBF_PreselectedType(const XbfReadOptions& options) {
   return valid_type(options.StoredType) ? options.StoredType : FONT_TYPE_STD;
 }
 
-FontDoc* XBF_FromData(const char* path, const std::vector<uint8_t>& file, int type) {
+FontDoc* XBF_FromData(const char* path, std::vector<uint8_t> data, int type) {
   HOST_Get()->SetWaitCursor(true);
-  std::vector<uint8_t> data(file);
+  const size_t size = data.size();
   data.push_back(0);  // one zero byte after the file, as the parser's callers expect
   FontDoc* doc = nullptr;
-  int status = type < 0 ? XBF_ERR_NO_TYPE : XBF_Parse(data.data(), file.size(), type, &doc);
+  int status = type < 0 ? XBF_ERR_NO_TYPE : XBF_Parse(data.data(), size, type, &doc);
   HOST_Get()->SetWaitCursor(false);
   if (status != XBF_OK) {
     FONTMSG_ReportMsg(FONTMSG_CREATE_FAILED);
@@ -296,5 +298,5 @@ FontDoc* XBF_Read(const char* path, const XbfReadOptions& options) {
   if (!XBF_LoadFile(path, &data)) return nullptr;
   int type = XBF_DetectType(data.data(), data.size(), options.SuppressDetect);
   if (type == XBF_TYPE_NEEDS_USER) type = XBF_PreselectedType(options);
-  return XBF_FromData(path, data, type);
+  return XBF_FromData(path, std::move(data), type);
 }

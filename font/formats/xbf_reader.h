@@ -40,8 +40,9 @@ bool XBF_LoadFile(const char* path, std::vector<uint8_t>* data);
 // The type offered to the user when detection gives no answer.
 int XBF_PreselectedType(const XbfReadOptions& options);
 // A document of the given type (negative: none was chosen) from a loaded file, named
-// after path; null after "Could not create font!".
-FontDoc* XBF_FromData(const char* path, const std::vector<uint8_t>& data, int type);
+// after path; null after "Could not create font!". Takes the file over (no copy when it
+// comes from XBF_LoadFile and is moved in).
+FontDoc* XBF_FromData(const char* path, std::vector<uint8_t> data, int type);
 // Load, detection and parse in one, the preselected type standing in for the user's
 // choice (as in a job, where nobody can choose).
 FontDoc* XBF_Read(const char* path, const XbfReadOptions& options);

@@ -48,20 +48,20 @@ static const char* const s_apText[FONTMSG_COUNT] = {
 const char* FONTMSG_Text(FontMessage id) { return id >= 0 && id < FONTMSG_COUNT ? s_apText[id] : ""; }
 
 // Fills the message's conversions and hands the text to the reporter's entry.
-static void deliver(void (*pfSink)(const char*), FontMessage id, va_list args) {
+static void deliver(void (*pfSink)(const char*), int id, va_list args) {
   char acText[512];  // far longer than any text with its conversions filled
-  std::vsnprintf(acText, sizeof(acText), FONTMSG_Text(id), args);
+  std::vsnprintf(acText, sizeof(acText), FONTMSG_Text(static_cast<FontMessage>(id)), args);
   pfSink(acText);
 }
 
-void FONTMSG_ReportMsg(FontMessage id, ...) {
+void FONTMSG_ReportArgs(int id, ...) {
   va_list args;
   va_start(args, id);
   deliver(FONTMSG_Report, id, args);
   va_end(args);
 }
 
-void FONTMSG_NoticeMsg(FontMessage id, ...) {
+void FONTMSG_NoticeArgs(int id, ...) {
   va_list args;
   va_start(args, id);
   deliver(FONTMSG_Notice, id, args);

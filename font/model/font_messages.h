@@ -4,7 +4,7 @@
 
 #include "font/model/font_message.h"
 
-enum FontMessage : int {  // int: passed as the last named argument of the variadic reporters
+enum FontMessage : int {
   FONTMSG_NO_FONT,  // "No font data"
   FONTMSG_WRONG_SEPARATOR,
   FONTMSG_ILLEGAL_OPTION,  // %s: the word
@@ -42,7 +42,18 @@ enum FontMessage : int {  // int: passed as the last named argument of the varia
 
 // The text (with its conversions) of a message.
 const char* FONTMSG_Text(FontMessage id);
+// The reporters' variadic entries; the message comes as an int, a type that variadic
+// argument passing leaves as it is.
+void FONTMSG_ReportArgs(int id, ...);
+void FONTMSG_NoticeArgs(int id, ...);
+
 // Reports the message as FONTMSG_Report does, its conversions filled from the arguments.
-void FONTMSG_ReportMsg(FontMessage id, ...);
+template <typename... Args>
+inline void FONTMSG_ReportMsg(FontMessage id, Args... args) {
+  FONTMSG_ReportArgs(id, args...);
+}
 // Information that is not a failure, as FONTMSG_Notice.
-void FONTMSG_NoticeMsg(FontMessage id, ...);
+template <typename... Args>
+inline void FONTMSG_NoticeMsg(FontMessage id, Args... args) {
+  FONTMSG_NoticeArgs(id, args...);
+}
