@@ -9,7 +9,6 @@
 #include <cstring>
 #include <string>
 
-#include "common/memory/large_block.h"
 #include "common/output/output_file.h"
 #include "common/version/version.h"
 
@@ -25,7 +24,6 @@ const CmdlineCommand* help_entry(const CmdlineCommand* table) {
 
 int run_headless(const JobProgram& p, int argc, const char* const* argv) {
   OUTFILE_SetSync(false);  // a job's outputs are rebuilt from its inputs
-  MEM_UseHugePagesForHeap();
   p.pfInstallHeadlessHost();
   return p.pfRunJob(argc, argv);
 }

@@ -7,6 +7,7 @@
 
 #include "common/cmdline/cmdline.h"
 #include "common/cmdline/job_driver.h"
+#include "common/memory/large_block.h"
 #include "common/settings/message_log.h"
 #include "font/app/command_ids.h"
 #include "font/app/command_table.h"
@@ -112,6 +113,9 @@ bool GLYPHOR_Tick() {
 }
 
 int GLYPHOR_RunJob(int argc, const char* const* argv) {
+  // A font job builds tens of thousands of small glyph planes; rastrel's large buffers
+  // are advised one by one and keep the allocator's own mmap threshold.
+  MEM_UseHugePagesForHeap();
   const bool complete = GLYPHOR_Start(argc, argv);
   // The timer runs only when the arguments were used up and a command is queued.
   if (complete && CMDLINE_GetQueueCount() > 0)
