@@ -28,10 +28,11 @@ inline void MEM_AdviseLargeBlock(void* p, size_t size) {
 }
 
 // Uninitialised memory for a block that is filled at once (a file read whole, a table
-// built in one pass); released with std::free. Blocks of several huge pages start on a
-// huge-page boundary, so none of their pages is left to small-page faults.
+// built in one pass); released with std::free. Blocks of a huge page or more start on a
+// huge-page boundary and fill whole huge pages, so none of their pages is left to
+// small-page faults.
 inline void* MEM_AllocLargeBlock(size_t size) {
-  if (size < 2 * MEM_HUGE_PAGE) return std::malloc(size ? size : 1);
+  if (size < MEM_HUGE_PAGE) return std::malloc(size ? size : 1);
   if (size > SIZE_MAX - MEM_HUGE_PAGE) return nullptr;
   const size_t rounded = (size + MEM_HUGE_PAGE - 1) & ~(MEM_HUGE_PAGE - 1);
   void* p = std::aligned_alloc(MEM_HUGE_PAGE, rounded);

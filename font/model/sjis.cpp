@@ -10,7 +10,7 @@ static bool build() {
   for (const SjisEntry& e : g_aSjisTable) {
     s_aToUnicode[e.Sjis] = e.Unicode;
     s_aFromUnicode[e.Unicode] = e.Sjis;
-    s_apName[e.Sjis] = e.pName;
+    s_apName[e.Sjis] = SJIS_EntryName(e);
   }
   return true;
 }

@@ -10,10 +10,13 @@ enum { SJIS_NUM_ENTRIES = 7037 };
 struct SjisEntry {
   uint16_t Sjis;
   uint16_t Unicode;
-  const char* pName;
+  uint32_t NameOffset;  // into g_acSjisNames
 };
 
 extern const SjisEntry g_aSjisTable[SJIS_NUM_ENTRIES];
+extern const char g_acSjisNames[];  // the names, each ended by a zero byte
+
+inline const char* SJIS_EntryName(const SjisEntry& e) { return g_acSjisNames + e.NameOffset; }
 
 // Fills the lookups now (the accessors do it on first use).
 void SJIS_BuildLookups();

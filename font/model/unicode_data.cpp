@@ -8,7 +8,7 @@ static uint8_t s_aBidi[0x10000];
 static bool build() {
   for (const UnicodeEntry& e : g_aUnicodeTable) {
     if (e.Code > 0xFFFF) continue;
-    s_apName[e.Code] = e.pName;
+    s_apName[e.Code] = UNICODE_EntryName(e);
     s_aBidi[e.Code] = e.BidiClass;
   }
   return true;

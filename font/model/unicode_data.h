@@ -13,12 +13,15 @@ enum {
 struct UnicodeEntry {
   uint32_t Code;
   uint32_t CombiningClass;  // kept from the database, not used
-  const char* pCategory;    // two-letter general category, not used
+  char acCategory[3];       // two-letter general category, not used
   uint8_t BidiClass;        // 1 to 19
-  const char* pName;
+  uint32_t NameOffset;      // into g_acUnicodeNames
 };
 
 extern const UnicodeEntry g_aUnicodeTable[UNICODE_NUM_ENTRIES];
+extern const char g_acUnicodeNames[];  // the names, each ended by a zero byte
+
+inline const char* UNICODE_EntryName(const UnicodeEntry& e) { return g_acUnicodeNames + e.NameOffset; }
 
 // Fills the lookups now (the accessors do it on first use).
 void UNICODE_BuildLookups();

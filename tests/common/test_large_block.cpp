@@ -19,7 +19,10 @@ TEST(LargeBlock, BigBlocksStartOnAHugePageAndSmallOnesAreOrdinary) {
   std::memset(p, 0xA5, big);  // every byte of the asked size is usable
   EXPECT_EQ(p[big - 1], 0xA5);
   std::free(p);
-  for (size_t n : {size_t(0), size_t(1), size_t(4096), 2 * MEM_HUGE_PAGE - 1}) {
+  void* one = MEM_AllocLargeBlock(MEM_HUGE_PAGE + 1);  // a font document's size
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(one) % MEM_HUGE_PAGE, 0u);
+  std::free(one);
+  for (size_t n : {size_t(0), size_t(1), size_t(4096), MEM_HUGE_PAGE - 1}) {
     void* q = MEM_AllocLargeBlock(n);
     ASSERT_NE(q, nullptr) << n;
     std::free(q);
