@@ -52,30 +52,43 @@ size_t find(const char* s, size_t size, size_t from, const char* what, size_t n)
   return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : size;
 }
 
+// Position of the first c in s[from, n), or n.
+size_t find_char(const char* s, size_t n, size_t from, char c) {
+  if (from >= n) return n;
+  const void* hit = std::memchr(s + from, c, n - from);
+  return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : n;
+}
+
 // Blanks comments and "#if 0" ... "#endif" blocks, keeping line ends.
 void blank_comments(char* s, size_t n) {
   auto blank = [s](size_t from, size_t to) {
     for (size_t i = from; i < to; ++i)
       if (s[i] != '\r' && s[i] != '\n') s[i] = ' ';
   };
-  for (size_t i = 0; i < n; ++i) {
-    if (s[i] != '/' && s[i] != '#') continue;
+  // The next '/' and '#' at or after i, found a stretch at a time.
+  size_t slash = find_char(s, n, 0, '/');
+  size_t hash = find_char(s, n, 0, '#');
+  size_t i = 0;
+  for (;;) {
+    if (slash < i) slash = find_char(s, n, i, '/');
+    if (hash < i) hash = find_char(s, n, i, '#');
+    i = slash < hash ? slash : hash;
+    if (i >= n) break;
+    size_t end = i + 1;  // where the scan goes on
     if (s[i] == '/' && i + 1 < n && s[i + 1] == '*') {
-      size_t end = find(s, n, i + 2, "*/", 2);
+      end = find(s, n, i + 2, "*/", 2);
       end = end == n ? n : end + 2;
       blank(i, end);
-      i = end - 1;
     } else if (s[i] == '/' && i + 1 < n && s[i + 1] == '/') {
-      size_t end = i;
+      end = i;
       while (end < n && s[end] != '\r' && s[end] != '\n') ++end;
       blank(i, end);
-      i = end - 1;
     } else if (s[i] == '#' && i + 5 <= n && std::memcmp(s + i, "#if 0", 5) == 0) {
-      size_t end = find(s, n, i + 5, "#endif", 6);
+      end = find(s, n, i + 5, "#endif", 6);
       end = end == n ? n : end + 6;
       blank(i, end);
-      i = end - 1;
     }
+    i = end;
   }
 }
 
@@ -224,23 +237,25 @@ bool Parse::CharInfo(int type, size_t* pixelBudget) {
   return true;
 }
 
-// File bytes hold the first pixel in the most significant bits, planes in the least.
-uint8_t plane_byte(int bpp, int v) {
-  static uint8_t tables[3][256];
-  static bool built;
-  if (!built) {
-    for (int b = 0; b < 256; ++b) {
-      uint8_t r1 = 0, r2 = 0;
-      for (int i = 0; i < 8; ++i)
-        if (b & (0x80 >> i)) r1 = static_cast<uint8_t>(r1 | (1 << i));
-      for (int i = 0; i < 4; ++i) r2 = static_cast<uint8_t>(r2 | (((b >> (6 - 2 * i)) & 3) << (2 * i)));
-      tables[0][b] = r1;
-      tables[1][b] = r2;
-      tables[2][b] = static_cast<uint8_t>((b & 15) << 4 | b >> 4);
+// File bytes hold the first pixel in the most significant bits, planes in the least:
+// the table that reorders the pixels of a byte.
+const uint8_t* plane_table(int bpp) {
+  struct Tables {
+    uint8_t a[3][256];
+    Tables() {
+      for (int b = 0; b < 256; ++b) {
+        uint8_t r1 = 0, r2 = 0;
+        for (int i = 0; i < 8; ++i)
+          if (b & (0x80 >> i)) r1 = static_cast<uint8_t>(r1 | (1 << i));
+        for (int i = 0; i < 4; ++i) r2 = static_cast<uint8_t>(r2 | (((b >> (6 - 2 * i)) & 3) << (2 * i)));
+        a[0][b] = r1;
+        a[1][b] = r2;
+        a[2][b] = static_cast<uint8_t>((b & 15) << 4 | b >> 4);
+      }
     }
-    built = true;
-  }
-  return tables[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)][v & 0xFF];
+  };
+  static const Tables tables;
+  return tables.a[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)];
 }
 
 // Stores the rows of one plane from the file's bytes (stored bytes per line each),
@@ -249,16 +264,17 @@ void store_rows(const FontDoc* doc, const FontChar& ch, const int* values, int s
   const int bpp = FONT_BitsPerPixel(doc->Type);
   const int bpl = FONT_BytesPerLine(doc->Type, ch.Width);
   if (!plane || bpl <= 0) return;
+  const uint8_t* order = plane_table(bpp);
   const int perByte = 8 / bpp;
   const int tailPixels = ch.Width - (bpl - 1) * perByte;  // pixels of the last byte of a row
   const uint8_t tailMask = static_cast<uint8_t>(tailPixels * bpp >= 8 ? 0xFF : (1u << (tailPixels * bpp)) - 1);
-  const int rows = static_cast<int>(ch.PlaneSize / static_cast<uint32_t>(bpl));
-  for (int y = 0; y < rows; ++y)
-    for (int b = 0; b < bpl; ++b) {
-      uint8_t v = plane_byte(bpp, values[static_cast<size_t>(y) * static_cast<size_t>(storedBpl) + static_cast<size_t>(b)]);
-      if (b == bpl - 1) v &= tailMask;
-      plane[static_cast<size_t>(y) * static_cast<size_t>(bpl) + static_cast<size_t>(b)] = v;
-    }
+  const size_t rows = ch.PlaneSize / static_cast<uint32_t>(bpl);
+  for (size_t y = 0; y < rows; ++y) {
+    const int* in = values + y * static_cast<size_t>(storedBpl);
+    uint8_t* out = plane + y * static_cast<size_t>(bpl);
+    for (int b = 0; b < bpl; ++b) out[b] = order[in[b] & 0xFF];
+    out[bpl - 1] &= tailMask;
+  }
 }
 
 bool Parse::Pixels(int type) {
@@ -283,8 +299,7 @@ bool Parse::Pixels(int type) {
                                     : ch.PlaneSize;
       const uint32_t need = perPlane * (type == FONT_TYPE_EXT_FRM ? 2u : 1u);
       values.resize(need);
-      uint32_t count = 0;
-      while (count < need && Scan.Byte(&values[count])) ++count;
+      const size_t count = Scan.Bytes(values.data(), need);
       if (count < need) {
         char ac[400];
         std::snprintf(ac, sizeof(ac), FONTMSG_Text(FONTMSG_SHORT_PIXEL_DATA), c, static_cast<int>(c),

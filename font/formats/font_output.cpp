@@ -35,6 +35,28 @@ void FONTOUT_Write(FontOutput* out, const void* data, size_t size) {
   note_failure(out);
 }
 
+char* FONTOUT_Room(FontOutput* out, size_t n) {
+  if (n > OUT_BUFFER_SIZE) {
+    out->aSpill.resize(n);
+    out->pRoom = out->aSpill.data();
+  } else {
+    out->aSpill.clear();
+    out->pRoom = reinterpret_cast<char*>(OUT_Room(out->pWriter.get(), n));
+    note_failure(out);
+  }
+  return out->pRoom;
+}
+
+void FONTOUT_Advance(FontOutput* out, const char* end) {
+  const size_t n = static_cast<size_t>(end - out->pRoom);
+  if (out->aSpill.empty()) {
+    OUT_Advance(out->pWriter.get(), n);
+    return;
+  }
+  FONTOUT_Write(out, out->aSpill.data(), n);
+  out->aSpill.clear();
+}
+
 void FONTOUT_Text(FontOutput* out, const char* text) { FONTOUT_Write(out, text, std::strlen(text)); }
 
 void FONTOUT_Printf(FontOutput* out, const char* format, ...) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/output/buffered_writer.h"
 
@@ -21,6 +22,8 @@ struct FontSaveOptions {
 struct FontOutput {
   std::unique_ptr<OutWriter> pWriter;
   bool Failed = false;  // a write failed ("Writing error" has been reported)
+  char* pRoom = nullptr;        // the room FONTOUT_Room gave last
+  std::vector<char> aSpill;     // room larger than the writer's buffer
 };
 
 void FONTOUT_Init(FontOutput* out, FILE* file);
@@ -30,6 +33,10 @@ void FONTOUT_Printf(FontOutput* out, const char* format, ...) __attribute__((for
 void FONTOUT_U8(FontOutput* out, unsigned v);
 void FONTOUT_U16(FontOutput* out, unsigned v);  // little-endian, modulo 65536
 void FONTOUT_U32(FontOutput* out, uint32_t v);
+// Formatting straight into the output: room for n bytes (any n), then FONTOUT_Advance with
+// the end of what was written there (before any other output call).
+char* FONTOUT_Room(FontOutput* out, size_t n);
+void FONTOUT_Advance(FontOutput* out, const char* end);
 // Writes what is buffered; returns false when the file write failed.
 bool FONTOUT_Flush(FontOutput* out);
 
