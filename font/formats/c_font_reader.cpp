@@ -8,9 +8,14 @@
 #include <utility>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "common/host/app_host.h"
 #include "font/formats/c_text_scanner.h"
 #include "font/formats/font_file.h"
+#include "font/formats/font_output.h"
 #include "font/model/edit_log.h"
 #include "font/model/font_messages.h"
 
@@ -52,11 +57,21 @@ size_t find(const char* s, size_t size, size_t from, const char* what, size_t n)
   return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : size;
 }
 
-// Position of the first c in s[from, n), or n.
-size_t find_char(const char* s, size_t n, size_t from, char c) {
-  if (from >= n) return n;
-  const void* hit = std::memchr(s + from, c, n - from);
-  return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : n;
+// Position of the first '/' or '#' in s[from, n), or n.
+size_t next_special(const char* s, size_t n, size_t from) {
+  size_t i = from;
+#ifdef __SSE2__
+  const __m128i slash = _mm_set1_epi8('/');
+  const __m128i hash = _mm_set1_epi8('#');
+  for (; i + 16 <= n; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, slash), _mm_cmpeq_epi8(v, hash)));
+    if (mask) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+  }
+#endif
+  for (; i < n; ++i)
+    if (s[i] == '/' || s[i] == '#') return i;
+  return n;
 }
 
 // Blanks comments and "#if 0" ... "#endif" blocks, keeping line ends.
@@ -65,16 +80,8 @@ void blank_comments(char* s, size_t n) {
     for (size_t i = from; i < to; ++i)
       if (s[i] != '\r' && s[i] != '\n') s[i] = ' ';
   };
-  // The next '/' and '#' at or after i, found a stretch at a time.
-  size_t slash = find_char(s, n, 0, '/');
-  size_t hash = find_char(s, n, 0, '#');
-  size_t i = 0;
-  for (;;) {
-    if (slash < i) slash = find_char(s, n, i, '/');
-    if (hash < i) hash = find_char(s, n, i, '#');
-    i = slash < hash ? slash : hash;
-    if (i >= n) break;
-    size_t end = i + 1;  // where the scan goes on
+  for (size_t i = next_special(s, n, 0); i < n; i = next_special(s, n, i)) {
+    size_t end = i + 1;  // where the search goes on
     if (s[i] == '/' && i + 1 < n && s[i + 1] == '*') {
       end = find(s, n, i + 2, "*/", 2);
       end = end == n ? n : end + 2;
@@ -237,34 +244,13 @@ bool Parse::CharInfo(int type, size_t* pixelBudget) {
   return true;
 }
 
-// File bytes hold the first pixel in the most significant bits, planes in the least:
-// the table that reorders the pixels of a byte.
-const uint8_t* plane_table(int bpp) {
-  struct Tables {
-    uint8_t a[3][256];
-    Tables() {
-      for (int b = 0; b < 256; ++b) {
-        uint8_t r1 = 0, r2 = 0;
-        for (int i = 0; i < 8; ++i)
-          if (b & (0x80 >> i)) r1 = static_cast<uint8_t>(r1 | (1 << i));
-        for (int i = 0; i < 4; ++i) r2 = static_cast<uint8_t>(r2 | (((b >> (6 - 2 * i)) & 3) << (2 * i)));
-        a[0][b] = r1;
-        a[1][b] = r2;
-        a[2][b] = static_cast<uint8_t>((b & 15) << 4 | b >> 4);
-      }
-    }
-  };
-  static const Tables tables;
-  return tables.a[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)];
-}
-
 // Stores the rows of one plane from the file's bytes (stored bytes per line each),
 // dropping stored bytes and pixels beyond the width.
 void store_rows(const FontDoc* doc, const FontChar& ch, const int* values, int storedBpl, uint8_t* plane) {
   const int bpp = FONT_BitsPerPixel(doc->Type);
   const int bpl = FONT_BytesPerLine(doc->Type, ch.Width);
   if (!plane || bpl <= 0) return;
-  const uint8_t* order = plane_table(bpp);
+  const uint8_t* order = FONTOUT_PixelOrder(bpp);  // file order to plane order
   const int perByte = 8 / bpp;
   const int tailPixels = ch.Width - (bpl - 1) * perByte;  // pixels of the last byte of a row
   const uint8_t tailMask = static_cast<uint8_t>(tailPixels * bpp >= 8 ? 0xFF : (1u << (tailPixels * bpp)) - 1);

@@ -200,13 +200,14 @@ size_t CScanner::Bytes(int* values, size_t count) {
       }
       ++pos;
     }
-    // The writer's form: "0x" and two digits.
+    // The writer's form: "0x" and two digits, mostly followed by ", ".
     if (pos + 4 < Size && s[pos] == '0' && (s[pos + 1] == 'x' || s[pos + 1] == 'X')) {
       const int high = hex_digit(s[pos + 2]);
       const int low = hex_digit(s[pos + 3]);
       if ((high | low) >= 0 && !is_word(s[pos + 4])) {
         values[n++] = high << 4 | low;
         pos += 4;
+        if (pos + 2 <= Size && s[pos] == ',' && s[pos + 1] == ' ') pos += 2;
         continue;
       }
     }
