@@ -110,6 +110,22 @@ TEST_F(CWriter, MagnificationRepeatsPixelsAndIsAnnounced) {
   FONT_Destroy(doc);
 }
 
+TEST_F(CWriter, NumbersKeepTheirColumnsWhenNegativeOrWide) {
+  FontDoc* doc = fonttest::make_manual(FONT_TYPE_EXT_AA4, 4, 3);
+  fonttest::add_glyph(doc, 0x2D, 1001, 1, -12, 7, -1);  // x -12, y 3 - 7, cursor -1
+  fonttest::add_glyph(doc, 0xFFFF, 3, 2, 0, 3, 4);
+  FONT_SetPixel(doc, 0x2D, 1000, 0, 9);
+  FONT_SetPixel(doc, 0xFFFF, 2, 1, 15);
+  std::string s = Save(doc, "wide.c");
+  EXPECT_NE(s.find("[501] = {"), std::string::npos);
+  EXPECT_NE(s.find(" 0x00, 0x90\r\n};\r\n"), std::string::npos);  // the last of 501 bytes of one row
+  EXPECT_NE(s.find("acGUI_Fontwide_FFFF[  4] = {"), std::string::npos);
+  EXPECT_NE(s.find("  0x00, 0x00,\r\n  0x00, 0xF0\r\n};\r\n"), std::string::npos);
+  EXPECT_NE(s.find("   { 1001,   1, -12,  -4,  -1, acGUI_Fontwide_002D } /* code 002D"), std::string::npos);
+  EXPECT_NE(s.find("  ,{   3,   2,   0,   0,   4, acGUI_Fontwide_FFFF } /* code FFFF"), std::string::npos);
+  FONT_Destroy(doc);
+}
+
 TEST_F(CWriter, HeaderIsA70ColumnBoxAndEveryLineEndsWithCrLf) {
   FontDoc* doc = fonttest::make_manual(FONT_TYPE_AA2, 2);
   fonttest::add_glyph(doc, 0x41, 3, 2);
