@@ -34,7 +34,8 @@ TEST_F(CWriter, ThreeCodesGiveOneRangeEndingTheChain) {
   FONT_SetPixel(doc, 0x42, 1, 0, 1);
   std::string s = Save(doc, "abc.c");
   EXPECT_EQ(count(s, "unsigned char acGUI_Fontabc_"), 3u);
-  EXPECT_NE(s.find("GUI_CONST_STORAGE unsigned char acGUI_Fontabc_0042[  2] = { /* code 0042 */\r\n"
+  EXPECT_NE(s.find("GUI_CONST_STORAGE unsigned char acGUI_Fontabc_0042[  2] = "
+                   "{ /* code 0042, LATIN CAPITAL LETTER B */\r\n"
                    "  _X______,\r\n  ________};\r\n\r\n"),
             std::string::npos);
   EXPECT_NE(s.find("GUI_CONST_STORAGE GUI_CHARINFO GUI_Fontabc_CharInfo[3] = {\r\n"
@@ -101,7 +102,8 @@ TEST_F(CWriter, MagnificationRepeatsPixelsAndIsAnnounced) {
   o.MagX = 2;
   o.MagY = 2;
   std::string s = Save(doc, "m2.c", o);
-  EXPECT_NE(s.find("[  4] = { /* code 0041 */\r\n  XX______,XX______,\r\n  XX______,XX______};"),
+  EXPECT_NE(s.find("[  4] = { /* code 0041, LATIN CAPITAL LETTER A */\r\n"
+                   "  XX______,XX______,\r\n  XX______,XX______};"),
             std::string::npos);
   EXPECT_NE(s.find("{  10,  10,  2, acGUI_Fontm2_0041 }"), std::string::npos);
   ASSERT_EQ(scope.Host.Warnings.size(), 1u);
@@ -147,7 +149,7 @@ TEST_F(CWriter, HeaderIsA70ColumnBoxAndEveryLineEndsWithCrLf) {
   EXPECT_NE(s.find("* Initial font height:  2"), std::string::npos);
   EXPECT_NE(s.find("* Font:        <unknown>"), std::string::npos);
   for (size_t p = s.find('\n'); p != std::string::npos; p = s.find('\n', p + 1)) ASSERT_EQ(s[p - 1], '\r');
-  EXPECT_NE(s.find("[  2] = { /* code 0041 */\r\n  0xC0,\r\n  0x04\r\n};\r\n\r\n"),
+  EXPECT_NE(s.find("[  2] = { /* code 0041, LATIN CAPITAL LETTER A */\r\n  0xC0,\r\n  0x04\r\n};\r\n\r\n"),
             std::string::npos);  // rows 3,0,0 and 0,0,1 packed from the top bits
   FontSaveOptions quiet;
   quiet.SuppressLogging = 1;
