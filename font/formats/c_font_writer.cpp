@@ -91,7 +91,7 @@ char* put(char* p, const char* text, size_t n) {
 char* put(char* p, const char* text) { return put(p, text, std::strlen(text)); }
 char* put(char* p, const std::string& text) { return put(p, text.data(), text.size()); }
 
-const char s_acHex[] = "0123456789ABCDEF";
+constexpr char s_acHex[] = "0123456789ABCDEF";
 
 // Four upper-case hexadecimal digits ("%04X" of a code).
 char* put_hex4(char* p, unsigned v) {
@@ -133,6 +133,18 @@ void write_bit_rows(FontOutput* out, const FontDoc* doc, unsigned code, const Fo
   }
 }
 
+// " 0xAB," for every byte value, padded to 8 characters for whole-word copies.
+struct ByteItems {
+  char ac[256][8];
+  constexpr ByteItems() : ac() {
+    for (int v = 0; v < 256; ++v) {
+      const char item[8] = {' ', '0', 'x', s_acHex[v >> 4], s_acHex[v & 15], ',', ' ', ' '};
+      for (int i = 0; i < 8; ++i) ac[v][i] = item[i];
+    }
+  }
+};
+constexpr ByteItems s_items;
+
 void write_packed_rows(FontOutput* out, const FontDoc* doc, unsigned code,
                        const FontSaveOptions& o, const FontCharGeometry& g) {
   std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
@@ -142,13 +154,7 @@ void write_packed_rows(FontOutput* out, const FontDoc* doc, unsigned code,
     char* p = FONTOUT_Room(out, room);
     *p++ = ' ';
     for (int b = 0; b < g.BytesPerLine; ++b) {
-      const unsigned v = row[static_cast<size_t>(b)];
-      p[0] = ' ';
-      p[1] = '0';
-      p[2] = 'x';
-      p[3] = s_acHex[v >> 4];
-      p[4] = s_acHex[v & 15];
-      p[5] = ',';
+      std::memcpy(p, s_items.ac[row[static_cast<size_t>(b)]], 8);  // the room has the 2 bytes more
       p += 6;
     }
     if (y == g.Rows - 1 && g.BytesPerLine > 0) --p;  // no ',' after the glyph's last byte
