@@ -19,7 +19,7 @@ void note_failure(FontOutput* out) {
 }  // namespace
 
 void FONTOUT_Init(FontOutput* out, FILE* file) {
-  out->pWriter = std::make_unique<OutWriter>();
+  out->pWriter = std::make_unique_for_overwrite<OutWriter>();  // OUT_Init sets what is read
   OUT_Init(out->pWriter.get(), file);
   out->Failed = false;
 }
