@@ -55,10 +55,7 @@ struct CTextCursor {
   int Column;
 };
 inline CTextCursor CTEXT_Begin(CTextWriter* w, size_t need) {
-  OutWriter* out = w->pOut;
-  need += CTEXT_OVERHANG;
-  if (OUT_BUFFER_SIZE - out->NumBytes < need) OUT_Drain(out);
-  return {reinterpret_cast<char*>(out->aBuffer) + out->NumBytes, w->Column};
+  return {reinterpret_cast<char*>(OUT_Room(w->pOut, need + CTEXT_OVERHANG)), w->Column};
 }
 inline void CTEXT_End(CTextWriter* w, CTextCursor c) {
   w->pOut->NumBytes = static_cast<size_t>(c.p - reinterpret_cast<char*>(w->pOut->aBuffer));

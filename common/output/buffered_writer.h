@@ -26,6 +26,14 @@ void OUT_Puts(OutWriter* w, const char* text);
 // Hands the buffered bytes to the file (without flushing the file); writers that format
 // straight into aBuffer call it when the buffer is full.
 void OUT_Drain(OutWriter* w);
+// Formatting straight into the buffer: room for n bytes (at most OUT_BUFFER_SIZE), draining
+// what is buffered first when needed; the caller writes there and adds what it wrote with
+// OUT_Advance. After a failure the room is still there and what is written is dropped.
+inline uint8_t* OUT_Room(OutWriter* w, size_t n) {
+  if (OUT_BUFFER_SIZE - w->NumBytes < n) OUT_Drain(w);
+  return w->aBuffer + w->NumBytes;
+}
+inline void OUT_Advance(OutWriter* w, size_t n) { w->NumBytes += n; }
 // Writes the buffer to the file; returns false when any write failed.
 bool OUT_Flush(OutWriter* w);
 inline bool OUT_Failed(const OutWriter* w) { return w->Failed; }

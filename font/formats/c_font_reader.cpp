@@ -8,9 +8,14 @@
 #include <utility>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "common/host/app_host.h"
 #include "font/formats/c_text_scanner.h"
 #include "font/formats/font_file.h"
+#include "font/formats/font_output.h"
 #include "font/model/edit_log.h"
 #include "font/model/font_messages.h"
 
@@ -52,30 +57,45 @@ size_t find(const char* s, size_t size, size_t from, const char* what, size_t n)
   return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : size;
 }
 
+// Position of the first '/' or '#' in s[from, n), or n.
+size_t next_special(const char* s, size_t n, size_t from) {
+  size_t i = from;
+#ifdef __SSE2__
+  const __m128i slash = _mm_set1_epi8('/');
+  const __m128i hash = _mm_set1_epi8('#');
+  for (; i + 16 <= n; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, slash), _mm_cmpeq_epi8(v, hash)));
+    if (mask) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+  }
+#endif
+  for (; i < n; ++i)
+    if (s[i] == '/' || s[i] == '#') return i;
+  return n;
+}
+
 // Blanks comments and "#if 0" ... "#endif" blocks, keeping line ends.
 void blank_comments(char* s, size_t n) {
   auto blank = [s](size_t from, size_t to) {
     for (size_t i = from; i < to; ++i)
       if (s[i] != '\r' && s[i] != '\n') s[i] = ' ';
   };
-  for (size_t i = 0; i < n; ++i) {
-    if (s[i] != '/' && s[i] != '#') continue;
+  for (size_t i = next_special(s, n, 0); i < n; i = next_special(s, n, i)) {
+    size_t end = i + 1;  // where the search goes on
     if (s[i] == '/' && i + 1 < n && s[i + 1] == '*') {
-      size_t end = find(s, n, i + 2, "*/", 2);
+      end = find(s, n, i + 2, "*/", 2);
       end = end == n ? n : end + 2;
       blank(i, end);
-      i = end - 1;
     } else if (s[i] == '/' && i + 1 < n && s[i + 1] == '/') {
-      size_t end = i;
+      end = i;
       while (end < n && s[end] != '\r' && s[end] != '\n') ++end;
       blank(i, end);
-      i = end - 1;
     } else if (s[i] == '#' && i + 5 <= n && std::memcmp(s + i, "#if 0", 5) == 0) {
-      size_t end = find(s, n, i + 5, "#endif", 6);
+      end = find(s, n, i + 5, "#endif", 6);
       end = end == n ? n : end + 6;
       blank(i, end);
-      i = end - 1;
     }
+    i = end;
   }
 }
 
@@ -224,41 +244,23 @@ bool Parse::CharInfo(int type, size_t* pixelBudget) {
   return true;
 }
 
-// File bytes hold the first pixel in the most significant bits, planes in the least.
-uint8_t plane_byte(int bpp, int v) {
-  static uint8_t tables[3][256];
-  static bool built;
-  if (!built) {
-    for (int b = 0; b < 256; ++b) {
-      uint8_t r1 = 0, r2 = 0;
-      for (int i = 0; i < 8; ++i)
-        if (b & (0x80 >> i)) r1 = static_cast<uint8_t>(r1 | (1 << i));
-      for (int i = 0; i < 4; ++i) r2 = static_cast<uint8_t>(r2 | (((b >> (6 - 2 * i)) & 3) << (2 * i)));
-      tables[0][b] = r1;
-      tables[1][b] = r2;
-      tables[2][b] = static_cast<uint8_t>((b & 15) << 4 | b >> 4);
-    }
-    built = true;
-  }
-  return tables[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)][v & 0xFF];
-}
-
 // Stores the rows of one plane from the file's bytes (stored bytes per line each),
 // dropping stored bytes and pixels beyond the width.
 void store_rows(const FontDoc* doc, const FontChar& ch, const int* values, int storedBpl, uint8_t* plane) {
   const int bpp = FONT_BitsPerPixel(doc->Type);
   const int bpl = FONT_BytesPerLine(doc->Type, ch.Width);
   if (!plane || bpl <= 0) return;
+  const uint8_t* order = FONTOUT_PixelOrder(bpp);  // file order to plane order
   const int perByte = 8 / bpp;
   const int tailPixels = ch.Width - (bpl - 1) * perByte;  // pixels of the last byte of a row
   const uint8_t tailMask = static_cast<uint8_t>(tailPixels * bpp >= 8 ? 0xFF : (1u << (tailPixels * bpp)) - 1);
-  const int rows = static_cast<int>(ch.PlaneSize / static_cast<uint32_t>(bpl));
-  for (int y = 0; y < rows; ++y)
-    for (int b = 0; b < bpl; ++b) {
-      uint8_t v = plane_byte(bpp, values[static_cast<size_t>(y) * static_cast<size_t>(storedBpl) + static_cast<size_t>(b)]);
-      if (b == bpl - 1) v &= tailMask;
-      plane[static_cast<size_t>(y) * static_cast<size_t>(bpl) + static_cast<size_t>(b)] = v;
-    }
+  const size_t rows = ch.PlaneSize / static_cast<uint32_t>(bpl);
+  for (size_t y = 0; y < rows; ++y) {
+    const int* in = values + y * static_cast<size_t>(storedBpl);
+    uint8_t* out = plane + y * static_cast<size_t>(bpl);
+    for (int b = 0; b < bpl; ++b) out[b] = order[in[b] & 0xFF];
+    out[bpl - 1] &= tailMask;
+  }
 }
 
 bool Parse::Pixels(int type) {
@@ -283,8 +285,7 @@ bool Parse::Pixels(int type) {
                                     : ch.PlaneSize;
       const uint32_t need = perPlane * (type == FONT_TYPE_EXT_FRM ? 2u : 1u);
       values.resize(need);
-      uint32_t count = 0;
-      while (count < need && Scan.Byte(&values[count])) ++count;
+      const size_t count = Scan.Bytes(values.data(), need);
       if (count < need) {
         char ac[400];
         std::snprintf(ac, sizeof(ac), FONTMSG_Text(FONTMSG_SHORT_PIXEL_DATA), c, static_cast<int>(c),

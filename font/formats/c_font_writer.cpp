@@ -83,49 +83,93 @@ void write_header(FontOutput* out, const FontDoc* doc, const FontSaveOptions& o,
   edit_log_block(out, o);
 }
 
+// Text formatting into output room: each returns the end of what it wrote.
+char* put(char* p, const char* text, size_t n) {
+  std::memcpy(p, text, n);
+  return p + n;
+}
+char* put(char* p, const char* text) { return put(p, text, std::strlen(text)); }
+char* put(char* p, const std::string& text) { return put(p, text.data(), text.size()); }
+
+constexpr char s_acHex[] = "0123456789ABCDEF";
+
+// Four upper-case hexadecimal digits ("%04X" of a code).
+char* put_hex4(char* p, unsigned v) {
+  for (int shift = 12; shift >= 0; shift -= 4) *p++ = s_acHex[(v >> shift) & 15];
+  return p;
+}
+
+// A decimal right-aligned in width characters ("%3i").
+char* put_int(char* p, int v, int width) {
+  char digits[16];
+  int n = 0;
+  unsigned u = v < 0 ? 0u - static_cast<unsigned>(v) : static_cast<unsigned>(v);
+  do {
+    digits[n++] = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u);
+  if (v < 0) digits[n++] = '-';
+  for (int i = n; i < width; ++i) *p++ = ' ';
+  while (n) *p++ = digits[--n];
+  return p;
+}
+const size_t kIntRoom = 16;  // room one put_int of width <= 4 takes at most
+
 // Writes the 1 bpp rows of one plane as 'X' / '_' groups of eight.
 void write_bit_rows(FontOutput* out, const FontDoc* doc, unsigned code, const FontSaveOptions& o,
                     const FontCharGeometry& g, bool frame, bool lastPlane) {
   std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
-  std::string line;
+  const size_t room = 2 + 9 * static_cast<size_t>(g.BytesPerLine) + 8;
   for (int y = 0; y < g.Rows; ++y) {
     FONTOUT_PackRow(doc, code, g, y, o, frame, row.data());
-    line.assign("  ");
+    char* p = put(FONTOUT_Room(out, room), "  ", 2);
     for (int b = 0; b < g.BytesPerLine; ++b) {
-      if (b) line += ',';
-      for (int bit = 7; bit >= 0; --bit) line += (row[static_cast<size_t>(b)] >> bit) & 1 ? 'X' : '_';
+      if (b) *p++ = ',';
+      const unsigned v = row[static_cast<size_t>(b)];
+      for (int bit = 7; bit >= 0; --bit) *p++ = (v >> bit) & 1 ? 'X' : '_';
     }
-    line += (lastPlane && y == g.Rows - 1) ? "};\r\n\r\n" : ",\r\n";
-    FONTOUT_Text(out, line.c_str());
+    p = (lastPlane && y == g.Rows - 1) ? put(p, "};\r\n\r\n", 6) : put(p, ",\r\n", 3);
+    FONTOUT_Advance(out, p);
   }
 }
 
+// " 0xAB," for every byte value, padded to 8 characters for whole-word copies.
+struct ByteItems {
+  char ac[256][8];
+  constexpr ByteItems() : ac() {
+    for (int v = 0; v < 256; ++v) {
+      const char item[8] = {' ', '0', 'x', s_acHex[v >> 4], s_acHex[v & 15], ',', ' ', ' '};
+      for (int i = 0; i < 8; ++i) ac[v][i] = item[i];
+    }
+  }
+};
+constexpr ByteItems s_items;
+
 void write_packed_rows(FontOutput* out, const FontDoc* doc, unsigned code,
                        const FontSaveOptions& o, const FontCharGeometry& g) {
-  static const char hex[] = "0123456789ABCDEF";
   std::vector<uint8_t> row(static_cast<size_t>(g.BytesPerLine) + 1);
-  std::string line;
+  const size_t room = 1 + 6 * static_cast<size_t>(g.BytesPerLine) + 2;
   for (int y = 0; y < g.Rows; ++y) {
     FONTOUT_PackRow(doc, code, g, y, o, false, row.data());
-    line.assign(" ");
+    char* p = FONTOUT_Room(out, room);
+    *p++ = ' ';
     for (int b = 0; b < g.BytesPerLine; ++b) {
-      uint8_t v = row[static_cast<size_t>(b)];
-      line += " 0x";
-      line += hex[v >> 4];
-      line += hex[v & 15];
-      if (!(y == g.Rows - 1 && b == g.BytesPerLine - 1)) line += ',';
+      std::memcpy(p, s_items.ac[row[static_cast<size_t>(b)]], 8);  // the room has the 2 bytes more
+      p += 6;
     }
-    line += "\r\n";
-    FONTOUT_Text(out, line.c_str());
+    if (y == g.Rows - 1 && g.BytesPerLine > 0) --p;  // no ',' after the glyph's last byte
+    FONTOUT_Advance(out, put(p, "\r\n", 2));
   }
   FONTOUT_Text(out, "};\r\n\r\n");
 }
 
-std::string name_suffix(const FontDoc* doc, unsigned code) {
-  if (doc->Encoding != FONT_ENC_UNICODE) return "";
-  const char* name = UNICODE_GetName(code);
-  return name ? std::string(", ") + name : "";
+// The character's name in Unicode documents, else null.
+const char* char_name(const FontDoc* doc, unsigned code) {
+  return doc->Encoding == FONT_ENC_UNICODE ? UNICODE_GetName(code) : nullptr;
 }
+size_t name_room(const char* name) { return name ? std::strlen(name) + 2 : 0; }
+// ", name" after a code in a comment, when there is a name.
+char* put_name(char* p, const char* name) { return name ? put(put(p, ", ", 2), name) : p; }
 
 }  // namespace
 
@@ -192,8 +236,13 @@ int CFONT_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
       }
       FontCharGeometry g = FONTOUT_Geometry(doc, c, o);
       int size = g.BytesPerLine * g.Rows * (doc->Type == FONT_TYPE_EXT_FRM ? 2 : 1);
-      FONTOUT_Printf(&out, "%s unsigned char ac%s_%04X[%3i] = { /* code %04X%s */\r\n", Q, n, c,
-                     size, c, name_suffix(doc, c).c_str());
+      const char* name = char_name(doc, c);
+      char* p = FONTOUT_Room(&out, std::strlen(Q) + N.size() + name_room(name) + 64);
+      p = put(put(put(p, Q), " unsigned char ac", 17), N);
+      p = put_hex4(put(p, "_", 1), c);
+      p = put(put_int(put(p, "[", 1), size, 3), "] = { /* code ", 14);
+      p = put_name(put_hex4(p, c), name);
+      FONTOUT_Advance(&out, put(p, " */\r\n", 5));
       if (FONT_BitsPerPixel(doc->Type) == 1) {
         const bool framed = doc->Type == FONT_TYPE_EXT_FRM;
         write_bit_rows(&out, doc, c, o, g, false, !framed);
@@ -209,16 +258,22 @@ int CFONT_Write(FontDoc* doc, FILE* file, const FontSaveOptions& o) {
     for (unsigned c = r.First; c <= r.Last; ++c) {
       FontCharGeometry g = FONTOUT_Geometry(doc, c, o);
       const FontChar& ch = doc->aChar[c];
-      FONTOUT_Text(&out, first ? "   { " : "  ,{ ");
+      const char* name = ext ? char_name(doc, c) : nullptr;
+      char* p = FONTOUT_Room(&out, 5 * kIntRoom + std::strlen(P) + N.size() + name_room(name) + 64);
+      p = put(p, first ? "   { " : "  ,{ ", 5);
       first = false;
-      if (!ext)
-        FONTOUT_Printf(&out, "%3i, %3i, %2i, %sac%s_%04X } /* code %04X */\r\n", g.Width, g.Width,
-                       g.BytesPerLine, P, n, c, c);
-      else
-        FONTOUT_Printf(&out, "%3i, %3i, %3i, %3i, %3i, %sac%s_%04X } /* code %04X%s */\r\n",
-                       g.Width, ch.GlyphHeight * o.MagY, ch.XPos * o.MagX,
-                       (doc->Baseline - ch.TopAboveBaseline) * o.MagY, ch.CursorDist * o.MagX, P,
-                       n, c, c, name_suffix(doc, c).c_str());
+      if (!ext) {
+        p = put(put_int(p, g.Width, 3), ", ", 2);
+        p = put(put_int(p, g.Width, 3), ", ", 2);
+        p = put(put_int(p, g.BytesPerLine, 2), ", ", 2);
+      } else {
+        const int aField[5] = {g.Width, ch.GlyphHeight * o.MagY, ch.XPos * o.MagX,
+                               (doc->Baseline - ch.TopAboveBaseline) * o.MagY, ch.CursorDist * o.MagX};
+        for (int field : aField) p = put(put_int(p, field, 3), ", ", 2);
+      }
+      p = put_hex4(put(put(put(put(p, P), "ac", 2), N), "_", 1), c);
+      p = put_name(put_hex4(put(p, " } /* code ", 11), c), name);
+      FONTOUT_Advance(&out, put(p, " */\r\n", 5));
     }
   FONTOUT_Text(&out, "};\r\n\r\n");
   std::string next = old ? std::string(P) + "0" : std::string("(GUI_CONST_STORAGE ") + R + " *)0";

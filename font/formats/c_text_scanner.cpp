@@ -7,26 +7,38 @@
 
 namespace {
 
-struct WordChars {
-  bool aIs[256];
-  WordChars() {
-    for (int c = 0; c < 256; ++c) aIs[c] = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+struct CharTables {
+  bool aWord[256];
+  signed char aHex[256];  // digit value, -1 for other characters
+  constexpr CharTables() : aWord(), aHex() {
+    for (int c = 0; c < 256; ++c) {
+      aWord[c] = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+      aHex[c] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                         : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                         : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                                : -1);
+    }
   }
 };
-const WordChars s_wordChars;
+constexpr CharTables s_tables;
 
-inline bool is_word(char c) { return s_wordChars.aIs[static_cast<unsigned char>(c)]; }
+inline bool is_word(char c) { return s_tables.aWord[static_cast<unsigned char>(c)]; }
 
-inline int hex_digit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
+inline int hex_digit(char c) { return s_tables.aHex[static_cast<unsigned char>(c)]; }
+
+// Position of the first occurrence of what (length n >= 1) in s[from, size), or size.
+size_t find_text(const char* s, size_t size, size_t from, const char* what, size_t n) {
+  while (from < size && size - from >= n) {
+    const void* hit = std::memchr(s + from, what[0], size - from - n + 1);
+    if (!hit) break;
+    const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - s);
+    if (std::memcmp(s + at + 1, what + 1, n - 1) == 0) return at;
+    from = at + 1;
+  }
+  return size;
 }
 
 }  // namespace
-
-bool CSCAN_IsWordChar(char c) { return is_word(c); }
 
 void CScanner::Fail(const std::string& text) {
   if (!Error.empty()) return;
@@ -40,8 +52,8 @@ void CScanner::SkipBlanks() {
 
 void CScanner::NextLine() {
   if (!Error.empty()) return;
-  while (!AtEnd() && At() != '\r' && At() != '\n') ++Pos;
-  while (At() == '\r' || At() == '\n') ++Pos;
+  while (Pos < Size && pText[Pos] != '\r' && pText[Pos] != '\n') ++Pos;
+  while (Pos < Size && (pText[Pos] == '\r' || pText[Pos] == '\n')) ++Pos;
 }
 
 size_t CScanner::WordEnd() const {
@@ -77,9 +89,8 @@ bool CScanner::FindWord(const char* word) {
   // The word at the cursor counts even when the cursor is inside a longer word.
   const size_t first = Pos;
   while (Pos < Size) {
-    const void* hit = memmem(pText + Pos, Size - Pos, word, length);
-    if (!hit) break;
-    const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - pText);
+    const size_t at = find_text(pText, Size, Pos, word, length);
+    if (at == Size) break;
     const size_t end = at + length;
     if ((at == first || !is_word(pText[at - 1])) && (end >= Size || !is_word(pText[end]))) {
       Pos = end;
@@ -92,8 +103,10 @@ bool CScanner::FindWord(const char* word) {
 }
 
 bool CScanner::SkipTo(char c) {
-  while (!AtEnd() && At() != c) ++Pos;
-  return !AtEnd();
+  if (Pos >= Size) return false;
+  const void* hit = std::memchr(pText + Pos, c, Size - Pos);
+  Pos = hit ? static_cast<size_t>(static_cast<const char*>(hit) - pText) : Size;
+  return hit != nullptr;
 }
 
 void CScanner::Expect(char c) {
@@ -167,13 +180,48 @@ int CScanner::Field(bool first) {
   return Decimal(0, 1000);
 }
 
-bool CScanner::Byte(int* value) {
-  *value = 0;
-  if (!Error.empty()) return false;
-  while (Pos < Size && !is_word(pText[Pos])) {
-    if (pText[Pos] == '}') return false;
-    ++Pos;
+bool CScanner::Byte(int* value) { return Bytes(value, 1) == 1; }
+
+size_t CScanner::Bytes(int* values, size_t count) {
+  if (!count) return 0;
+  if (!Error.empty()) {
+    values[0] = 0;
+    return 0;
   }
+  const char* const s = pText;
+  size_t pos = Pos;
+  size_t n = 0;
+  while (n < count) {
+    while (pos < Size && !is_word(s[pos])) {
+      if (s[pos] == '}') {
+        Pos = pos;
+        values[n] = 0;
+        return n;
+      }
+      ++pos;
+    }
+    // The writer's form: "0x" and two digits, mostly followed by ", ".
+    if (pos + 4 < Size && s[pos] == '0' && (s[pos + 1] == 'x' || s[pos + 1] == 'X')) {
+      const int high = hex_digit(s[pos + 2]);
+      const int low = hex_digit(s[pos + 3]);
+      if ((high | low) >= 0 && !is_word(s[pos + 4])) {
+        values[n++] = high << 4 | low;
+        pos += 4;
+        if (pos + 2 <= Size && s[pos] == ',' && s[pos + 1] == ' ') pos += 2;
+        continue;
+      }
+    }
+    Pos = pos;
+    if (!OtherByte(&values[n])) return n;
+    pos = Pos;
+    ++n;
+  }
+  Pos = pos;
+  return n;
+}
+
+bool CScanner::OtherByte(int* value) {
+  *value = 0;
   if (Pos >= Size) {
     Fail("Expecting a number");
     return false;

@@ -1,11 +1,12 @@
-// Scanning operations of the C font reader over a zero-terminated text. The first
-// error is kept; once there is one, every operation does nothing.
+// Scanning operations of the C font reader over a text of Size bytes (no terminator
+// needed). The first error is kept; once there is one, every operation does nothing.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 struct CScanner {
-  const char* pText;  // zero-terminated
+  const char* pText;
   size_t Size;
   size_t Pos = 0;
   std::string Error;
@@ -33,8 +34,13 @@ struct CScanner {
   // A pixel byte (hexadecimal, 'X'/'_' pattern or decimal); false at the array's '}'
   // or on error (only the latter sets the error).
   bool Byte(int* value);
+  // Up to count pixel bytes into values; the number read (fewer at the array's '}' or
+  // on error, as Byte tells).
+  size_t Bytes(int* values, size_t count);
   // "\r\n\r\nError occured in:..." for a text position.
   std::string Position(size_t pos) const;
-};
 
-bool CSCAN_IsWordChar(char c);
+ private:
+  // Byte for a word other than a two-digit "0x" number.
+  bool OtherByte(int* value);
+};

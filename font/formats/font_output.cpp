@@ -19,7 +19,7 @@ void note_failure(FontOutput* out) {
 }  // namespace
 
 void FONTOUT_Init(FontOutput* out, FILE* file) {
-  out->pWriter = std::make_unique<OutWriter>();
+  out->pWriter = std::make_unique_for_overwrite<OutWriter>();  // OUT_Init sets what is read
   OUT_Init(out->pWriter.get(), file);
   out->Failed = false;
 }
@@ -33,6 +33,27 @@ bool FONTOUT_Flush(FontOutput* out) {
 void FONTOUT_Write(FontOutput* out, const void* data, size_t size) {
   OUT_Write(out->pWriter.get(), data, size);
   note_failure(out);
+}
+
+char* FONTOUT_RoomSlow(FontOutput* out, size_t n) {
+  if (n > OUT_BUFFER_SIZE) {
+    out->aSpill.resize(n);
+    out->pRoom = out->aSpill.data();
+  } else {
+    out->pRoom = reinterpret_cast<char*>(OUT_Room(out->pWriter.get(), n));
+    note_failure(out);
+  }
+  return out->pRoom;
+}
+
+void FONTOUT_Advance(FontOutput* out, const char* end) {
+  const size_t n = static_cast<size_t>(end - out->pRoom);
+  if (out->aSpill.empty()) {
+    OUT_Advance(out->pWriter.get(), n);
+    return;
+  }
+  FONTOUT_Write(out, out->aSpill.data(), n);
+  out->aSpill.clear();
 }
 
 void FONTOUT_Text(FontOutput* out, const char* text) { FONTOUT_Write(out, text, std::strlen(text)); }
@@ -83,45 +104,49 @@ FontCharGeometry FONTOUT_Geometry(const FontDoc* doc, unsigned code, const FontS
   return g;
 }
 
-// Plane bytes hold the first pixel in the low bits; files want it in the high bits.
-static const uint8_t* reverse_table(int bpp) {
-  static uint8_t tables[3][256];
-  static bool built;
-  if (!built) {
-    for (int v = 0; v < 256; ++v) {
-      uint8_t r1 = 0, r2 = 0, r4 = 0;
-      for (int i = 0; i < 8; ++i)
-        if (v & (1 << i)) r1 = static_cast<uint8_t>(r1 | (0x80 >> i));
-      for (int i = 0; i < 4; ++i) r2 = static_cast<uint8_t>(r2 | (((v >> (2 * i)) & 3) << (6 - 2 * i)));
-      r4 = static_cast<uint8_t>((v & 15) << 4 | v >> 4);
-      tables[0][v] = r1;
-      tables[1][v] = r2;
-      tables[2][v] = r4;
+const uint8_t* FONTOUT_PixelOrder(int bpp) {
+  struct Tables {
+    uint8_t a[3][256];
+    Tables() {
+      for (int v = 0; v < 256; ++v) {
+        uint8_t r1 = 0, r2 = 0;
+        for (int i = 0; i < 8; ++i)
+          if (v & (1 << i)) r1 = static_cast<uint8_t>(r1 | (0x80 >> i));
+        for (int i = 0; i < 4; ++i) r2 = static_cast<uint8_t>(r2 | (((v >> (2 * i)) & 3) << (6 - 2 * i)));
+        a[0][v] = r1;
+        a[1][v] = r2;
+        a[2][v] = static_cast<uint8_t>((v & 15) << 4 | v >> 4);
+      }
     }
-    built = true;
-  }
-  return tables[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)];
+  };
+  static const Tables tables;
+  return tables.a[bpp == 1 ? 0 : (bpp == 2 ? 1 : 2)];
 }
 
 void FONTOUT_PackRow(const FontDoc* doc, unsigned code, const FontCharGeometry& g, int y,
                      const FontSaveOptions& o, bool frame, uint8_t* out) {
-  const int bpp = frame ? 1 : FONT_BitsPerPixel(doc->Type);
+  const int docBpp = FONT_BitsPerPixel(doc->Type);
+  const int bpp = frame ? 1 : docBpp;
   std::memset(out, 0, static_cast<size_t>(g.BytesPerLine));
   if (!bpp) return;
   const FontChar& c = doc->aChar[code];
   const int sy = y / o.MagY;
-  if (o.MagX == 1 && FONT_BitsPerPixel(doc->Type) == bpp) {
+  if (o.MagX == 1 && docBpp == bpp) {
     // Unmagnified rows are the plane's rows with the pixel order reversed per byte.
     const uint8_t* plane = frame ? c.pFrame : c.pPixels;
     const size_t bpl = static_cast<size_t>(g.PlaneBytesPerLine);
     const size_t start = static_cast<size_t>(sy) * bpl;
     if (!plane || !bpl || start + bpl > c.PlaneSize) return;
-    const uint8_t* rev = reverse_table(bpp);
+    const uint8_t* rev = FONTOUT_PixelOrder(bpp);
     const uint8_t* row = plane + start;
+    const size_t n = bpl < static_cast<size_t>(g.BytesPerLine) ? bpl : static_cast<size_t>(g.BytesPerLine);
     // A frame bit hides the ink bit under it (such a pixel reads as -1).
-    const uint8_t* hide = !frame && c.pFrame ? c.pFrame + start : nullptr;
-    for (size_t i = 0; i < bpl && i < static_cast<size_t>(g.BytesPerLine); ++i)
-      out[i] = rev[hide ? row[i] & ~hide[i] & 0xFF : row[i]];
+    if (!frame && c.pFrame) {
+      const uint8_t* hide = c.pFrame + start;
+      for (size_t i = 0; i < n; ++i) out[i] = rev[row[i] & ~hide[i] & 0xFF];
+    } else {
+      for (size_t i = 0; i < n; ++i) out[i] = rev[row[i]];
+    }
     return;
   }
   const int perByte = 8 / bpp;

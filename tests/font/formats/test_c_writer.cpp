@@ -34,7 +34,8 @@ TEST_F(CWriter, ThreeCodesGiveOneRangeEndingTheChain) {
   FONT_SetPixel(doc, 0x42, 1, 0, 1);
   std::string s = Save(doc, "abc.c");
   EXPECT_EQ(count(s, "unsigned char acGUI_Fontabc_"), 3u);
-  EXPECT_NE(s.find("GUI_CONST_STORAGE unsigned char acGUI_Fontabc_0042[  2] = { /* code 0042, LATIN CAPITAL LETTER B */\r\n"
+  EXPECT_NE(s.find("GUI_CONST_STORAGE unsigned char acGUI_Fontabc_0042[  2] = "
+                   "{ /* code 0042, LATIN CAPITAL LETTER B */\r\n"
                    "  _X______,\r\n  ________};\r\n\r\n"),
             std::string::npos);
   EXPECT_NE(s.find("GUI_CONST_STORAGE GUI_CHARINFO GUI_Fontabc_CharInfo[3] = {\r\n"
@@ -101,12 +102,29 @@ TEST_F(CWriter, MagnificationRepeatsPixelsAndIsAnnounced) {
   o.MagX = 2;
   o.MagY = 2;
   std::string s = Save(doc, "m2.c", o);
-  EXPECT_NE(s.find("[  4] = { /* code 0041, LATIN CAPITAL LETTER A */\r\n  XX______,XX______,\r\n  XX______,XX______};"),
+  EXPECT_NE(s.find("[  4] = { /* code 0041, LATIN CAPITAL LETTER A */\r\n"
+                   "  XX______,XX______,\r\n  XX______,XX______};"),
             std::string::npos);
   EXPECT_NE(s.find("{  10,  10,  2, acGUI_Fontm2_0041 }"), std::string::npos);
   ASSERT_EQ(scope.Host.Warnings.size(), 1u);
   EXPECT_EQ(scope.Host.Warnings[0].Text,
             "The font file has been saved with\nthe following magnification factors:\n\nX: 2\nY: 2");
+  FONT_Destroy(doc);
+}
+
+TEST_F(CWriter, NumbersKeepTheirColumnsWhenNegativeOrWide) {
+  FontDoc* doc = fonttest::make_manual(FONT_TYPE_EXT_AA4, 4, 3);
+  fonttest::add_glyph(doc, 0x2D, 1001, 1, -12, 7, -1);  // x -12, y 3 - 7, cursor -1
+  fonttest::add_glyph(doc, 0xFFFF, 3, 2, 0, 3, 4);
+  FONT_SetPixel(doc, 0x2D, 1000, 0, 9);
+  FONT_SetPixel(doc, 0xFFFF, 2, 1, 15);
+  std::string s = Save(doc, "wide.c");
+  EXPECT_NE(s.find("[501] = {"), std::string::npos);
+  EXPECT_NE(s.find(" 0x00, 0x90\r\n};\r\n"), std::string::npos);  // the last of 501 bytes of one row
+  EXPECT_NE(s.find("acGUI_Fontwide_FFFF[  4] = {"), std::string::npos);
+  EXPECT_NE(s.find("  0x00, 0x00,\r\n  0x00, 0xF0\r\n};\r\n"), std::string::npos);
+  EXPECT_NE(s.find("   { 1001,   1, -12,  -4,  -1, acGUI_Fontwide_002D } /* code 002D"), std::string::npos);
+  EXPECT_NE(s.find("  ,{   3,   2,   0,   0,   4, acGUI_Fontwide_FFFF } /* code FFFF"), std::string::npos);
   FONT_Destroy(doc);
 }
 
