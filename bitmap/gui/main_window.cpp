@@ -225,7 +225,8 @@ bool RastrelWindow::AskYesNo(const char* caption, const char* text) { return GUI
 
 void RastrelWindow::ShowHelp(const char* title, const char* text) {
   delete m_pHelp;
-  m_pHelp = GUI_CreateHelpWindow(this, title, text);
+  // A sizing border and wrapped lines under a vertical scroll bar.
+  m_pHelp = GUI_CreateHelpWindow(this, {title, 855, true, false}, text);
   m_pHelp->show();
 }
 

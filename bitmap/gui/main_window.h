@@ -3,7 +3,9 @@
 // bar, the recent files and every dialog a command asks for.
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <map>
 #include <memory>
@@ -82,7 +84,7 @@ class RastrelWindow : public QMainWindow, public RastrelHost {
   std::unique_ptr<RecentMenu> m_pRecent;
   QTimer m_timer;
   int m_ticks = 0;
-  QDialog* m_pHelp = nullptr;
+  QPointer<QDialog> m_pHelp;  // deletes itself when closed
   int m_waitDepth = 0;
   bool m_maximized = false;   // restored: the first show maximizes
   std::string m_animationGif;  // the GIF last chosen for a sprite or cursor
