@@ -412,7 +412,7 @@ class GlyphorWindowTest : public QObject {
 
   void newThroughBothDialogs() {
     // The dialogs are answered as a user would: type, encoding, then face and pixel size.
-    QStringList seen;
+    QStringList seen, faces;
     std::function<void()> answer = [&] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* d = dynamic_cast<RuntimeDialog*>(modal)) {
@@ -421,6 +421,8 @@ class GlyphorWindowTest : public QObject {
         d->accept();
       } else if (auto* c = dynamic_cast<FontChooser*>(modal)) {
         seen << c->windowTitle();
+        for (int i = 0; i < c->Faces()->count(); ++i) faces << c->Faces()->item(i)->text();
+        c->grab().save("glyphor-font-chooser.png");  // an artefact to look at
         c->Faces()->setCurrentItem(c->Faces()->findItems("DejaVu Sans", Qt::MatchExactly).value(0));
         c->PixelsButton()->click();
         c->PixelField()->setText("14");
@@ -432,6 +434,12 @@ class GlyphorWindowTest : public QObject {
     QTimer::singleShot(20, answer);
     m_pWindow->Command(GLYPHOR_ID_NEW);
     QCOMPARE(seen, (QStringList{"Font generation options", "Font"}));
+    // Each family once, under its English name.
+    QCOMPARE(faces.count("DejaVu Sans"), 1);
+    if (FONTGEN_FaceExists("IPAPGothic")) {
+      QCOMPARE(faces.count("IPAPGothic"), 1);
+      QVERIFY(!faces.contains("IPA Pゴシック"));
+    }
     QVERIFY(doc());
     QCOMPARE(QString(doc()->Lf.acFaceName), QString("DejaVu Sans"));
     QCOMPARE(int(doc()->Type), int(FONT_TYPE_AA2));
