@@ -7,8 +7,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <initializer_list>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "bitmap/app/rastrel_host.h"
 #include "common/gui/recent_menu.h"
@@ -74,6 +76,8 @@ class RastrelWindow : public QMainWindow, public RastrelHost {
   void buildMenus();
   void enableAll();
   QAction* addCommand(QMenu* menu, const char* text, unsigned id, const QList<QKeySequence>& keys = {});
+  // Items without keys, in order.
+  void addCommands(QMenu* menu, std::initializer_list<std::pair<const char*, unsigned>> items);
   void showOptions();
   void showAbout();
   void tick();

@@ -2,6 +2,7 @@
 // transparency mode, title, accelerators, menu states and status help, clipboard round
 // trip, drops, options Cancel and the help window.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -509,6 +510,32 @@ class RastrelWindowTest : public QObject {
     m_pWindow->Command(ID_OPTIONS);
     QCOMPARE(seenDuring, 2u);
     QCOMPARE(RASTREL_Options.ViewOption, 0u);
+  }
+
+  // Each check box sets its own option and no other; OK keeps them.
+  void optionChecksSetTheirOwnFields() {
+    RASTREL_Options.PreserveTrans = RASTREL_Options.BigEndianMode = RASTREL_Options.UseARGB = 0;
+    RASTREL_Options.ViewOption = 1;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      for (auto* c : dialog->findChildren<QCheckBox*>())
+        if (c->text() == "B&ig endian mode" || c->text() == "Sa&ve colors in ARGB mode") c->click();
+      QCOMPARE(RASTREL_Options.BigEndianMode, 1u);
+      QCOMPARE(RASTREL_Options.UseARGB, 1u);
+      QCOMPARE(RASTREL_Options.PreserveTrans, 0u);
+      for (auto* c : dialog->findChildren<QCheckBox*>())
+        if (c->text() == "B&ig endian mode") c->click();
+      for (auto* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == "OK") b->click();
+    });
+    m_pWindow->Command(ID_OPTIONS);
+    QCOMPARE(RASTREL_Options.BigEndianMode, 0u);
+    QCOMPARE(RASTREL_Options.UseARGB, 1u);
+    QCOMPARE(RASTREL_Options.PreserveTrans, 0u);
+    QCOMPARE(RASTREL_Options.ViewOption, 1u);
+    RASTREL_Options.UseARGB = 0;
+    RASTREL_Options.ViewOption = 0;
   }
 
   // The listing's columns line up in the window's font; the main window takes no input
