@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <map>
 #include <set>
 #include <tuple>
@@ -146,7 +145,8 @@ std::vector<std::vector<double>> TABCOL_LineStops(const std::vector<std::string>
   for (const std::string& t : texts) lines.push_back(parse(t, width));
   const std::vector<Block> blocks = blocks_of(lines);
 
-  // The column of every run: first the spacing of the whole listing, then each block's own.
+  // The column of every run, from each block's own spacing; the listing's spacing
+  // spaces the columns.
   std::set<int> indents;
   for (const Line& l : lines) indents.insert(l.Lead);
   const double overall = best_spacing(lines, blocks, indents, charWidth, 8 * charWidth);

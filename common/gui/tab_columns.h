@@ -1,11 +1,12 @@
 // Tab stops for a listing whose tab runs were counted for one font: each line gets stops
 // of its own, so every field lands in the column its tab run aimed at in any font.
 //
-// The column a run aims at is read from the text: the listing is laid out on evenly
-// spaced stops, at the spacing under which its fields line up best, first over the whole
-// listing, then within each block of one-line entries indented alike; a field the block's
-// spacing still leaves out of line joins the column most of the block uses. The columns
-// are then spread so that every field ends at least a character before the next one.
+// The column a run aims at is read from the text: each block of one-line entries
+// indented alike is laid out on evenly spaced stops, at the spacing under which its
+// fields line up best; a field that still stands out of line joins the column most of
+// the block uses. The columns are then spaced at the spacing that suits the whole
+// listing best, and further apart where a field needs room: every field ends at least a
+// character before the next column.
 #pragma once
 
 #include <functional>
