@@ -89,6 +89,10 @@ QAction* RastrelWindow::addCommand(QMenu* menu, const char* text, unsigned id, c
   return action;
 }
 
+void RastrelWindow::addCommands(QMenu* menu, std::initializer_list<std::pair<const char*, unsigned>> items) {
+  for (const auto& [text, id] : items) addCommand(menu, text, id);
+}
+
 void RastrelWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
@@ -125,24 +129,18 @@ void RastrelWindow::buildMenus() {
     if (e.DitherId) addCommand(dither, e.pMenuText, e.DitherId);
   }
   convert->addSeparator();
-  addCommand(convert, "Best palette", ID_IMAGE_BEST_PALETTE);
-  addCommand(convert, "Best palette + transparency", ID_IMAGE_BEST_PALETTE_TRANS);
-  addCommand(convert, "Custom palette...", ID_IMAGE_CUSTOM_PALETTE);
-  QMenu* flip = image->addMenu("&Flip");
-  addCommand(flip, "Horizontally", ID_IMAGE_FLIP_H);
-  addCommand(flip, "Vertically", ID_IMAGE_FLIP_V);
-  QMenu* rotate = image->addMenu("&Rotate");
-  addCommand(rotate, "90\u00b0 CW", ID_IMAGE_ROTATE_90CW);
-  addCommand(rotate, "90\u00b0 CCW", ID_IMAGE_ROTATE_90CCW);
-  addCommand(rotate, "180\u00b0", ID_IMAGE_ROTATE_180);
-  QMenu* invert = image->addMenu("&Invert");
-  addCommand(invert, "Indices", ID_IMAGE_INVERT_INDICES);
-  addCommand(invert, "Colors", ID_IMAGE_INVERT_COLORS);
+  addCommands(convert, {{"Best palette", ID_IMAGE_BEST_PALETTE},
+                        {"Best palette + transparency", ID_IMAGE_BEST_PALETTE_TRANS},
+                        {"Custom palette...", ID_IMAGE_CUSTOM_PALETTE}});
+  addCommands(image->addMenu("&Flip"), {{"Horizontally", ID_IMAGE_FLIP_H}, {"Vertically", ID_IMAGE_FLIP_V}});
+  addCommands(image->addMenu("&Rotate"), {{"90\u00b0 CW", ID_IMAGE_ROTATE_90CW},
+                                          {"90\u00b0 CCW", ID_IMAGE_ROTATE_90CCW},
+                                          {"180\u00b0", ID_IMAGE_ROTATE_180}});
+  addCommands(image->addMenu("&Invert"), {{"Indices", ID_IMAGE_INVERT_INDICES}, {"Colors", ID_IMAGE_INVERT_COLORS}});
   addCommand(image, "Shrink to 50%", ID_IMAGE_SHRINK);
-  QMenu* reduce = image->addMenu("R&educe");
-  addCommand(reduce, "Reduce to 4 Colors", ID_IMAGE_REDUCE_4);
-  addCommand(reduce, "Reduce to 16 Colors", ID_IMAGE_REDUCE_16);
-  addCommand(reduce, "Reduce to 256 Colors", ID_IMAGE_REDUCE_256);
+  addCommands(image->addMenu("R&educe"), {{"Reduce to 4 Colors", ID_IMAGE_REDUCE_4},
+                                          {"Reduce to 16 Colors", ID_IMAGE_REDUCE_16},
+                                          {"Reduce to 256 Colors", ID_IMAGE_REDUCE_256}});
   addCommand(image, "Info", ID_IMAGE_INFO);
   addCommand(image, "&Scale...", ID_IMAGE_SCALE);
 
@@ -225,7 +223,8 @@ bool RastrelWindow::AskYesNo(const char* caption, const char* text) { return GUI
 
 void RastrelWindow::ShowHelp(const char* title, const char* text) {
   delete m_pHelp;
-  m_pHelp = GUI_CreateHelpWindow(this, title, text);
+  // A sizing border and wrapped lines under a vertical scroll bar.
+  m_pHelp = GUI_CreateHelpWindow(this, {title, 855, true, false}, text);
   m_pHelp->show();
 }
 

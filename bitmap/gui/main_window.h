@@ -3,10 +3,14 @@
 // bar, the recent files and every dialog a command asks for.
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
+#include <initializer_list>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "bitmap/app/rastrel_host.h"
 #include "common/gui/recent_menu.h"
@@ -72,6 +76,8 @@ class RastrelWindow : public QMainWindow, public RastrelHost {
   void buildMenus();
   void enableAll();
   QAction* addCommand(QMenu* menu, const char* text, unsigned id, const QList<QKeySequence>& keys = {});
+  // Items without keys, in order.
+  void addCommands(QMenu* menu, std::initializer_list<std::pair<const char*, unsigned>> items);
   void showOptions();
   void showAbout();
   void tick();
@@ -82,7 +88,7 @@ class RastrelWindow : public QMainWindow, public RastrelHost {
   std::unique_ptr<RecentMenu> m_pRecent;
   QTimer m_timer;
   int m_ticks = 0;
-  QDialog* m_pHelp = nullptr;
+  QPointer<QDialog> m_pHelp;  // deletes itself when closed
   int m_waitDepth = 0;
   bool m_maximized = false;   // restored: the first show maximizes
   std::string m_animationGif;  // the GIF last chosen for a sprite or cursor

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "bitmap/app/options_session.h"
 #include "bitmap/gui/rastrel_dialogs.h"
@@ -88,26 +89,18 @@ void RASTREL_RunOptionsDialog(QWidget* parent, std::function<void()> applied) {
     show();
   };
   show();
-  QObject::connect(preserve, &QCheckBox::toggled, &dialog, [&](bool on) {
+  // Each control sets its one field of the current values.
+  auto set = [&](uint32_t RastrelOptions::*field, uint32_t value) {
     RastrelOptions o = session.Current;
-    o.PreserveTrans = on;
+    o.*field = value;
     change(o);
-  });
-  QObject::connect(bigEndian, &QCheckBox::toggled, &dialog, [&](bool on) {
-    RastrelOptions o = session.Current;
-    o.BigEndianMode = on;
-    change(o);
-  });
-  QObject::connect(argb, &QCheckBox::toggled, &dialog, [&](bool on) {
-    RastrelOptions o = session.Current;
-    o.UseARGB = on;
-    change(o);
-  });
-  QObject::connect(modes, &QButtonGroup::idClicked, &dialog, [&](int id) {
-    RastrelOptions o = session.Current;
-    o.ViewOption = static_cast<uint32_t>(id);
-    change(o);
-  });
+  };
+  for (auto [box, field] : {std::pair{preserve, &RastrelOptions::PreserveTrans},
+                            std::pair{bigEndian, &RastrelOptions::BigEndianMode},
+                            std::pair{argb, &RastrelOptions::UseARGB}})
+    QObject::connect(box, &QCheckBox::toggled, &dialog, [&set, field](bool on) { set(field, on ? 1 : 0); });
+  QObject::connect(modes, &QButtonGroup::idClicked, &dialog,
+                   [&set](int id) { set(&RastrelOptions::ViewOption, static_cast<uint32_t>(id)); });
   QObject::connect(choose, &QPushButton::clicked, &dialog, [&] {
     const QColor c = QColorDialog::getColor(to_qcolor(session.Current.BkColor), &dialog);
     if (!c.isValid()) return;

@@ -10,7 +10,8 @@
 
 int RASTREL_RunWindow(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(RASTREL_acCaption);
+  // The name, not a display name: Qt would add a display name to every window title.
+  QApplication::setApplicationName(RASTREL_acCaption);
   QApplication::setWindowIcon(QIcon::fromTheme("rastrel"));
   RastrelWindow window;
   HOST_Set(&window);

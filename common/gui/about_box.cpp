@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,9 +29,13 @@ QDialog* GUI_CreateAboutBox(QWidget* parent, const QString& title, const QString
   auto* layout = new QVBoxLayout(dialog);
   layout->addLayout(top);
   if (!information.isEmpty()) {
+    // A group frame round a read-only text of about 311 x 107 dialog pixels.
     auto* frame = new QGroupBox(dialog);
-    auto* info = new QPlainTextEdit(information, frame);
+    frame->setObjectName("InformationFrame");
+    auto* info = new QPlainTextEdit(QString(information).remove('\r'), frame);
     info->setReadOnly(true);
+    const QFontMetrics fm(info->font());
+    info->setMinimumSize(fm.averageCharWidth() * 52, fm.lineSpacing() * 8);
     (new QVBoxLayout(frame))->addWidget(info);
     layout->addWidget(frame);
   }

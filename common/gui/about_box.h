@@ -1,5 +1,5 @@
 // About box of a converter: title, icon, lines of text (product, version, build stamp)
-// and an optional information text, with OK.
+// and an optional information text (CR LF line ends allowed) in a group frame, with OK.
 #pragma once
 
 #include <QString>

@@ -3,6 +3,8 @@
 // ascender - descender without OS/2) spans exactly that many pixels.
 #include "font/generator/font_engine.h"
 
+#include "font/generator/family_names.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -32,7 +34,8 @@ struct EngineFont {
 
 static FT_Library s_library;
 static bool s_familiesLoaded;
-static std::unordered_set<std::string> s_families;
+static std::unordered_set<std::string> s_families;  // every name a face carries
+static std::vector<std::string> s_listed;             // one name a family, sorted
 
 // FreeType and fontconfig keep process-wide state; both are released at exit.
 static void release_engine() {
@@ -55,23 +58,31 @@ static FT_Library library() {
   return s_library;
 }
 
+// Every family name a face carries is accepted; the listed ones are chosen from them.
 static void load_families() {
   if (s_familiesLoaded) return;
   s_familiesLoaded = true;
   register_release();
   FcPattern* pattern = FcPatternCreate();
-  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, nullptr);
   FcFontSet* set = FcFontList(nullptr, pattern, objects);
+  std::vector<FaceNames> faces;
   if (set) {
     for (int i = 0; i < set->nfont; ++i) {
-      FcChar8* name;
-      for (int n = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, n, &name) == FcResultMatch; ++n)
-        s_families.insert(reinterpret_cast<const char*>(name));
+      FaceNames face;
+      FcChar8* text;
+      for (int n = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, n, &text) == FcResultMatch; ++n)
+        face.Families.push_back(reinterpret_cast<const char*>(text));
+      for (int n = 0; FcPatternGetString(set->fonts[i], FC_FAMILYLANG, n, &text) == FcResultMatch; ++n)
+        face.Languages.push_back(reinterpret_cast<const char*>(text));
+      s_families.insert(face.Families.begin(), face.Families.end());
+      faces.push_back(std::move(face));
     }
     FcFontSetDestroy(set);
   }
   FcObjectSetDestroy(objects);
   FcPatternDestroy(pattern);
+  s_listed = FAMILY_ListedNames(faces);
 }
 
 bool ENGINE_FamilyExists(const char* family) {
@@ -82,9 +93,7 @@ bool ENGINE_FamilyExists(const char* family) {
 
 std::vector<std::string> ENGINE_ListFamilies() {
   load_families();
-  std::vector<std::string> list(s_families.begin(), s_families.end());
-  std::sort(list.begin(), list.end());
-  return list;
+  return s_listed;
 }
 
 static FT_Fixed to_fixed(double v) { return static_cast<FT_Fixed>(std::lround(v * 65536.0)); }

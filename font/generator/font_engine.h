@@ -30,8 +30,9 @@ struct EngineGlyph {
   bool Mono;
 };
 
+// True for every name an installed face carries (localised ones too).
 bool ENGINE_FamilyExists(const char* family);
-// Every installed family name, sorted.
+// The installed families, each once under its English name (else its first), sorted.
 std::vector<std::string> ENGINE_ListFamilies();
 // Opens the best face of the family for weight (100..900) and italic. Height as a
 // logical font height: negative = em size in pixels, positive = cell height.

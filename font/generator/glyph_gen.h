@@ -23,7 +23,8 @@ void FONTGEN_ResetPhaseSearch();
 
 // True when an installed face has exactly this family name (case-sensitive).
 bool FONTGEN_FaceExists(const char* family);
-// The installed face names, sorted (the font chooser's list).
+// The installed families, each once under its English name, sorted (the font chooser's
+// list); every name FONTGEN_FaceExists accepts belongs to one of them.
 std::vector<std::string> FONTGEN_ListFaces();
 // Internal antialiasing draws at four times the size on the 1024 x 1024 surface.
 #define FONTGEN_MSG_INTERNAL_TOO_HIGH                                                                 \

@@ -30,4 +30,6 @@ bool GLYPHOR_RunRangeDialog(QWidget* parent, FontRangeRequest* request);
 // A single decimal value between min and max.
 bool GLYPHOR_RunValueDialog(QWidget* parent, const char* title, const char* label, int min, int max, int* value);
 
+// "About": the title, version and build stamp, and the title again in the information frame.
+QDialog* GLYPHOR_CreateAboutBox(QWidget* parent, const char* title);
 void GLYPHOR_RunAboutBox(QWidget* parent, const char* title);

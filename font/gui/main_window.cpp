@@ -363,7 +363,8 @@ bool GlyphorWindow::AskYesNo(const char* caption, const char* text) { return GUI
 
 void GlyphorWindow::ShowHelp(const char* title, const char* text) {
   delete m_pHelp;
-  m_pHelp = GUI_CreateHelpWindow(this, title, text);
+  // A fixed size and both scroll bars.
+  m_pHelp = GUI_CreateHelpWindow(this, {title, 636, false, true}, text);
   m_pHelp->show();
 }
 

@@ -4,7 +4,9 @@
 // splitter frame, the status bar and every dialog a command asks for.
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <map>
 
@@ -102,7 +104,7 @@ class GlyphorWindow : public QMainWindow, public GlyphorHost {
   std::map<unsigned, QAction*> m_menuActions;
   std::map<unsigned, QAction*> m_toolActions;
   QTimer m_timer;
-  QDialog* m_pHelp = nullptr;
+  QPointer<QDialog> m_pHelp;  // deletes itself when closed
   int m_waitDepth = 0;
   bool m_laidOut = false;
 };

@@ -145,11 +145,18 @@ bool GLYPHOR_RunValueDialog(QWidget* parent, const char* title, const char* labe
   return true;
 }
 
-void GLYPHOR_RunAboutBox(QWidget* parent, const char* title) {
+QDialog* GLYPHOR_CreateAboutBox(QWidget* parent, const char* title) {
+  const QString text = QString::fromUtf8(title);
   QDialog* box = GUI_CreateAboutBox(parent, "About",
-                                    {QString::fromUtf8(title), QString("Version: %1").arg(VORIX_VERSION_TEXT),
-                                     QString("Compiled %1 on %2").arg(BUILD_GetTime(), BUILD_GetDate())});
+                                    {text, QString("Version: %1").arg(VORIX_VERSION_TEXT),
+                                     QString("Compiled %1 on %2").arg(BUILD_GetTime(), BUILD_GetDate())},
+                                    "\r\n\r\n" + text);
   box->setObjectName("AboutBox");
+  return box;
+}
+
+void GLYPHOR_RunAboutBox(QWidget* parent, const char* title) {
+  QDialog* box = GLYPHOR_CreateAboutBox(parent, title);
   box->exec();
   delete box;
 }

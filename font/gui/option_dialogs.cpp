@@ -2,128 +2,119 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <span>
+#include <vector>
 
 #include "font/app/command_ids.h"
 #include "font/gui/glyphor_dialogs.h"
 
 namespace {
 
+// A control bound to one field of the options record. Its kind decides the value: a
+// check box holds 0 or 1, a radio button the field's value counted from its own
+// identifier (Id + value), a factor list 1 to 4.
+struct OptionField {
+  int Id;
+  int32_t FontOptions::*pField;
+};
+
+// An option dialog: its controls, with OK and Cancel added in the column ButtonX.
+struct OptionDialog {
+  unsigned Id;
+  const char* pTitle;
+  int Width, Height, ButtonX;
+  std::span<const GuiControlDesc> Controls;
+  OptionField aField[3];  // unused entries have no field
+};
+
 const GuiControlDesc s_aCompatibility[] = {
     {GUI_CTRL_GROUP, "Vorix Version", -1, 10, 10, 160, 70},
     {GUI_CTRL_RADIO, "V3.52x or later", 120, 30, 30, 130, 14},
     {GUI_CTRL_RADIO, "V3.50x or older", 121, 30, 50, 130, 14},
-    {GUI_CTRL_DEFAULT_BUTTON, "OK", GUI_ID_OK, 190, 20, 80, 25},
-    {GUI_CTRL_BUTTON, "Cancel", GUI_ID_CANCEL, 190, 50, 80, 25},
 };
-
 const GuiControlDesc s_aMagnification[] = {
     {GUI_CTRL_LABEL, "&X", -1, 30, 24, 30, 14},
     {GUI_CTRL_LIST, "", 100, 60, 22, 100, 100},
     {GUI_CTRL_LABEL, "&Y", -2, 30, 54, 30, 14},
     {GUI_CTRL_LIST, "", 101, 60, 52, 100, 100},
-    {GUI_CTRL_DEFAULT_BUTTON, "OK", GUI_ID_OK, 190, 20, 80, 25},
-    {GUI_CTRL_BUTTON, "Cancel", GUI_ID_CANCEL, 190, 50, 80, 25},
 };
-
 const GuiControlDesc s_aLogging[] = {
     {GUI_CTRL_CHECK, "Suppress &logging", 110, 30, 24, 230, 14},
     {GUI_CTRL_CHECK, "Suppress &messages in command line mode", 111, 30, 44, 230, 14},
     {GUI_CTRL_CHECK, "Create LOG-File in working directory", 112, 30, 64, 230, 14},
-    {GUI_CTRL_DEFAULT_BUTTON, "OK", GUI_ID_OK, 290, 20, 80, 25},
-    {GUI_CTRL_BUTTON, "Cancel", GUI_ID_CANCEL, 290, 50, 80, 25},
 };
-
 const GuiControlDesc s_aAntialiasing[] = {
     {GUI_CTRL_GROUP, "Internal antialiasing", -1, 10, 10, 160, 70},
     {GUI_CTRL_CHECK, "&Suppress optimization", 110, 30, 40, 130, 14},
     {GUI_CTRL_GROUP, "Antialiasing using OS", -2, 10, 90, 260, 70},
     {GUI_CTRL_CHECK, "&Enable gamma correction for AA2 and AA4", 111, 30, 120, 230, 14},
-    {GUI_CTRL_DEFAULT_BUTTON, "OK", GUI_ID_OK, 190, 20, 80, 25},
-    {GUI_CTRL_BUTTON, "Cancel", GUI_ID_CANCEL, 190, 50, 80, 25},
 };
-
 const GuiControlDesc s_aXbf[] = {
     {GUI_CTRL_LABEL, "Suppress automatic type detection of\nolder XBF font files (V5.14 or earlier)", -1, 10, 10,
      190, 50},
     {GUI_CTRL_CHECK, "Suppress autodetection", 110, 20, 50, 180, 14},
-    {GUI_CTRL_DEFAULT_BUTTON, "OK", GUI_ID_OK, 210, 20, 80, 25},
-    {GUI_CTRL_BUTTON, "Cancel", GUI_ID_CANCEL, 210, 50, 80, 25},
 };
 
-template <size_t N>
-GuiDialogDesc desc(const char* title, int w, int h, const GuiControlDesc (&controls)[N]) {
-  return {title, w, h, controls, static_cast<int>(N)};
+using F = FontOptions;
+const OptionDialog s_aDialog[] = {
+    {GLYPHOR_ID_OPT_COMPATIBILITY, "Compatibility options", 294, 115, 190, s_aCompatibility,
+     {{120, &F::Compatibility}}},
+    {GLYPHOR_ID_OPT_MAGNIFICATION, "Magnification factor", 294, 120, 190, s_aMagnification,
+     {{100, &F::MagX}, {101, &F::MagY}}},
+    {GLYPHOR_ID_OPT_LOGGING, "Logging", 394, 120, 290, s_aLogging,
+     {{110, &F::SuppressLogging}, {111, &F::SuppressMessage}, {112, &F::LogInWorkingDir}}},
+    {GLYPHOR_ID_OPT_ANTIALIASING, "Antialiasing (for standard fonts)", 294, 200, 190, s_aAntialiasing,
+     {{110, &F::SuppressOptAA}, {111, &F::EnableGamma}}},
+    {GLYPHOR_ID_OPT_XBF, "XBF font options", 314, 120, 210, s_aXbf, {{110, &F::SuppressDetectXBF}}},
+};
+
+const OptionDialog* find_dialog(unsigned id) {
+  for (const OptionDialog& d : s_aDialog)
+    if (d.Id == id) return &d;
+  return nullptr;
 }
 
-void set_check(const RuntimeDialog& d, int id, int32_t value) { d.Get<QCheckBox>(id)->setChecked(value != 0); }
-int32_t checked(const RuntimeDialog& d, int id) { return d.Get<QCheckBox>(id)->isChecked() ? 1 : 0; }
+void show_value(const RuntimeDialog& d, int id, int32_t value) {
+  if (auto* check = d.Get<QCheckBox>(id)) {
+    check->setChecked(value != 0);
+  } else if (auto* list = d.Get<QComboBox>(id)) {
+    // The lists hold 1 to 4; a value outside shows 1.
+    list->addItems({"1", "2", "3", "4"});
+    list->setCurrentIndex(value >= 1 && value <= 4 ? value - 1 : 0);
+  } else if (d.Get<QRadioButton>(id)) {
+    // A value without a button of its own checks the first.
+    auto* radio = value > 0 ? d.Get<QRadioButton>(id + value) : nullptr;
+    (radio ? radio : d.Get<QRadioButton>(id))->setChecked(true);
+  }
+}
 
-// The lists hold 1 to 4; a value outside shows 1.
-void fill_factor(const RuntimeDialog& d, int id, int32_t value) {
-  auto* list = d.Get<QComboBox>(id);
-  list->addItems({"1", "2", "3", "4"});
-  list->setCurrentIndex(value >= 1 && value <= 4 ? value - 1 : 0);
+int32_t read_value(const RuntimeDialog& d, int id) {
+  if (auto* check = d.Get<QCheckBox>(id)) return check->isChecked() ? 1 : 0;
+  if (auto* list = d.Get<QComboBox>(id)) return list->currentIndex() + 1;
+  for (int v = 0; auto* radio = d.Get<QRadioButton>(id + v); ++v)
+    if (radio->isChecked()) return v;
+  return 0;
 }
 
 }  // namespace
 
 RuntimeDialog* GLYPHOR_CreateOptionDialog(QWidget* parent, unsigned id, const FontOptions& o) {
-  RuntimeDialog* d = nullptr;
-  switch (id) {
-    case GLYPHOR_ID_OPT_COMPATIBILITY:
-      d = new RuntimeDialog(parent, desc("Compatibility options", 294, 115, s_aCompatibility));
-      d->Get<QRadioButton>(o.Compatibility == 1 ? 121 : 120)->setChecked(true);
-      break;
-    case GLYPHOR_ID_OPT_MAGNIFICATION:
-      d = new RuntimeDialog(parent, desc("Magnification factor", 294, 120, s_aMagnification));
-      fill_factor(*d, 100, o.MagX);
-      fill_factor(*d, 101, o.MagY);
-      break;
-    case GLYPHOR_ID_OPT_LOGGING:
-      d = new RuntimeDialog(parent, desc("Logging", 394, 120, s_aLogging));
-      set_check(*d, 110, o.SuppressLogging);
-      set_check(*d, 111, o.SuppressMessage);
-      set_check(*d, 112, o.LogInWorkingDir);
-      break;
-    case GLYPHOR_ID_OPT_ANTIALIASING:
-      d = new RuntimeDialog(parent, desc("Antialiasing (for standard fonts)", 294, 200, s_aAntialiasing));
-      set_check(*d, 110, o.SuppressOptAA);
-      set_check(*d, 111, o.EnableGamma);
-      break;
-    case GLYPHOR_ID_OPT_XBF:
-      d = new RuntimeDialog(parent, desc("XBF font options", 314, 120, s_aXbf));
-      set_check(*d, 110, o.SuppressDetectXBF);
-      break;
-    default:
-      break;
-  }
+  const OptionDialog* desc = find_dialog(id);
+  if (!desc) return nullptr;
+  std::vector<GuiControlDesc> controls(desc->Controls.begin(), desc->Controls.end());
+  controls.push_back({GUI_CTRL_DEFAULT_BUTTON, "OK", GUI_ID_OK, desc->ButtonX, 20, 80, 25});
+  controls.push_back({GUI_CTRL_BUTTON, "Cancel", GUI_ID_CANCEL, desc->ButtonX, 50, 80, 25});
+  auto* d = new RuntimeDialog(parent, {desc->pTitle, desc->Width, desc->Height, controls.data(),
+                                       static_cast<int>(controls.size())});
+  for (const OptionField& f : desc->aField)
+    if (f.pField) show_value(*d, f.Id, o.*f.pField);
   return d;
 }
 
 void GLYPHOR_ReadOptionDialog(const RuntimeDialog& d, unsigned id, FontOptions* o) {
-  switch (id) {
-    case GLYPHOR_ID_OPT_COMPATIBILITY:
-      o->Compatibility = d.Get<QRadioButton>(121)->isChecked() ? 1 : 0;
-      break;
-    case GLYPHOR_ID_OPT_MAGNIFICATION:
-      o->MagX = d.Get<QComboBox>(100)->currentIndex() + 1;
-      o->MagY = d.Get<QComboBox>(101)->currentIndex() + 1;
-      break;
-    case GLYPHOR_ID_OPT_LOGGING:
-      o->SuppressLogging = checked(d, 110);
-      o->SuppressMessage = checked(d, 111);
-      o->LogInWorkingDir = checked(d, 112);
-      break;
-    case GLYPHOR_ID_OPT_ANTIALIASING:
-      o->SuppressOptAA = checked(d, 110);
-      o->EnableGamma = checked(d, 111);
-      break;
-    case GLYPHOR_ID_OPT_XBF:
-      o->SuppressDetectXBF = checked(d, 110);
-      break;
-    default:
-      break;
-  }
+  if (const OptionDialog* desc = find_dialog(id))
+    for (const OptionField& f : desc->aField)
+      if (f.pField) o->*f.pField = read_value(d, f.Id);
 }
 
 bool GLYPHOR_RunOptionDialog(QWidget* parent, unsigned id, FontOptions* options) {

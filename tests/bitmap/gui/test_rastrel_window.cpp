@@ -2,6 +2,7 @@
 // transparency mode, title, accelerators, menu states and status help, clipboard round
 // trip, drops, options Cancel and the help window.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -11,7 +12,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +28,7 @@
 #include "bitmap/app/window_geometry.h"
 #include "common/cmdline/cmdline.h"
 #include "common/settings/settings_store.h"
+#include "support/text_columns.h"
 #include "bitmap/app/rastrel_app.h"
 #include "bitmap/document/image.h"
 #include "bitmap/gui/image_view.h"
@@ -510,11 +512,65 @@ class RastrelWindowTest : public QObject {
     QCOMPARE(RASTREL_Options.ViewOption, 0u);
   }
 
+  // Each check box sets its own option and no other; OK keeps them.
+  void optionChecksSetTheirOwnFields() {
+    RASTREL_Options.PreserveTrans = RASTREL_Options.BigEndianMode = RASTREL_Options.UseARGB = 0;
+    RASTREL_Options.ViewOption = 1;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      for (auto* c : dialog->findChildren<QCheckBox*>())
+        if (c->text() == "B&ig endian mode" || c->text() == "Sa&ve colors in ARGB mode") c->click();
+      QCOMPARE(RASTREL_Options.BigEndianMode, 1u);
+      QCOMPARE(RASTREL_Options.UseARGB, 1u);
+      QCOMPARE(RASTREL_Options.PreserveTrans, 0u);
+      for (auto* c : dialog->findChildren<QCheckBox*>())
+        if (c->text() == "B&ig endian mode") c->click();
+      for (auto* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == "OK") b->click();
+    });
+    m_pWindow->Command(ID_OPTIONS);
+    QCOMPARE(RASTREL_Options.BigEndianMode, 0u);
+    QCOMPARE(RASTREL_Options.UseARGB, 1u);
+    QCOMPARE(RASTREL_Options.PreserveTrans, 0u);
+    QCOMPARE(RASTREL_Options.ViewOption, 1u);
+    RASTREL_Options.UseARGB = 0;
+    RASTREL_Options.ViewOption = 0;
+  }
+
+  // The listing's columns line up in the window's font; the main window takes no input
+  // while it is open; Escape destroys it.
   void helpWindowShowsTheListing() {
     m_pWindow->Command(ID_HELP_CMDLINE);
-    QVERIFY(m_pWindow->HelpWindow());
-    QVERIFY(m_pWindow->HelpWindow()->isVisible());
-    m_pWindow->HelpWindow()->close();
+    QPointer<QDialog> help = m_pWindow->HelpWindow();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QString("Valid command line options:"));
+    QCOMPARE(QApplication::activeModalWidget(), help.data());
+    auto* view = help->findChild<QTextEdit*>();
+    QVERIFY(view->isReadOnly());
+    QCOMPARE(view->lineWrapMode(), QTextEdit::WidgetWidth);
+    // Descriptions after one to four tabs and on continuation lines.
+    const int desc = LastFieldOf(view, "Converts image into BW");
+    for (const char* other : {"Converts image into Gray256", "best palette + transparency", "Flips image horizontally",
+                              "Hides the application window", "Rotates image by 90 degrees CW", "Inverts palette",
+                              "Terminates the Bitmap Converter", "Displays this box", "Save image file",
+                              "Converts image into custom palette", "Scale image to desired size"})
+      QCOMPARE(LastFieldOf(view, other), desc);
+    // Arguments after one to three tabs, one column before, with the argument headings.
+    const int args = LastFieldOf(view, "<FNAME>,<TYPE>");
+    QVERIFY(args < desc);
+    for (const char* other : {"<WIDTH[%]>", "<NUM_COLORS>", "<COLOR>", "- FNAME:", "- FORMAT: [C or C-stream]"})
+      QCOMPARE(LastFieldOf(view, other), args);
+    // The value tables.
+    const int values = LastFieldOf(view, "- C-bitmap file");
+    QVERIFY(values > desc);
+    for (const char* other : {"- GIF file", "- 1bpp", "- High color (555)", "- Alpha channel, compr."})
+      QCOMPARE(LastFieldOf(view, other), values);
+    keep(help, "window-help-columns");
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTRY_VERIFY(help.isNull());
+    QVERIFY(!m_pWindow->HelpWindow());
+    QVERIFY(!QApplication::activeModalWidget());
   }
 
   // With a display, -help shows the listing in the help window, not on standard output.
@@ -524,7 +580,7 @@ class RastrelWindowTest : public QObject {
     const char* argv[] = {"rastrel", "-help", nullptr};
     RASTREL_Run(2, argv);
     QVERIFY(w.HelpWindow() && w.HelpWindow()->isVisible());
-    auto* text = w.HelpWindow()->findChild<QPlainTextEdit*>();
+    auto* text = w.HelpWindow()->findChild<QTextEdit*>();
     QVERIFY(text);
     QVERIFY(text->toPlainText().contains("convertintobw"));
     QVERIFY(text->toPlainText().contains("Hides the application window"));

@@ -196,6 +196,15 @@ def main():
         assert diff == [(0, 0)], "the saved 'A' differs from the generated one in %s" % diff
         assert [len(r) for r in saved] == [len(r) for r in reference], "the row widths differ"
 
+        # Help: the command listing under its exact title, then the About box; Escape closes each.
+        for keys, title, shot in ((("alt+h", "c"), "CMD Help", "09-help-window"), (("alt+h", "a"), "About", "10-about")):
+            press(session, TITLE + "edited", *keys)
+            wait_for("the window " + title, lambda: session.find_window(title), timeout=20)
+            time.sleep(0.5)
+            session.screen(shot)
+            press(session, title, "Escape")
+            wait_for(title + " to close", lambda: not session.find_window(title), timeout=20)
+
         press(session, TITLE + "edited", "ctrl+q")
         code = app.wait(20)
         assert code == 0, "glyphor ended with %d" % code

@@ -3,7 +3,9 @@
 // chooser's choice in pixels and points.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -11,6 +13,7 @@
 #include <memory>
 
 #include "font/app/command_ids.h"
+#include "font/app/glyphor_app.h"
 #include "font/gui/font_chooser.h"
 #include "font/gui/glyphor_dialogs.h"
 
@@ -117,6 +120,38 @@ class GlyphorDialogsTest : public QObject {
     d->Get<QRadioButton>(110)->click();  // back to Unicode: the type is kept
     QCOMPARE(types->count(), 7);
     QCOMPARE(types->currentIndex(), 2);
+  }
+
+  // The information frame holds the full title after two empty lines: the text view
+  // shows nothing on its first two lines and the title on the third.
+  void aboutBoxShowsTheFullTitleInItsFrame() {
+    std::unique_ptr<QDialog> box(GLYPHOR_CreateAboutBox(nullptr, GLYPHOR_FullTitle()));
+    QCOMPARE(box->windowTitle(), QString("About"));
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    keep(box.get(), "about");
+    auto* frame = box->findChild<QGroupBox*>("InformationFrame");
+    QVERIFY(frame && frame->isVisible());
+    auto* info = frame->findChild<QPlainTextEdit*>();
+    QVERIFY(info && info->isReadOnly());
+    QCOMPARE(info->toPlainText(), "\n\n" + QString(GLYPHOR_FullTitle()));
+    QVERIFY(info->width() >= 52 * QFontMetrics(info->font()).averageCharWidth());
+    const QImage shot = info->viewport()->grab().toImage();
+    const int line = QFontMetrics(info->font()).lineSpacing();
+    const QRgb base = info->palette().color(QPalette::Base).rgb();
+    auto inked = [&](int top, int bottom) {
+      for (int y = top; y < bottom && y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+          if (shot.pixel(x, y) != base) return true;
+      return false;
+    };
+    const int margin = int(info->document()->documentMargin());
+    QVERIFY(!inked(0, margin + 2 * line));
+    QVERIFY(inked(margin + 2 * line, margin + 3 * line));
+    // The first line of the box names the program as well.
+    bool titled = false;
+    for (QLabel* l : box->findChildren<QLabel*>()) titled |= l->text() == GLYPHOR_FullTitle();
+    QVERIFY(titled);
   }
 
   void xbfTypeDialog() {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QWheelEvent>
 #include <QTimer>
 #include <QToolBar>
@@ -34,6 +35,7 @@
 #include "font/model/font_messages.h"
 #include "font/support/font_test_util.h"
 #include "support/temp_dir.h"
+#include "support/text_columns.h"
 
 namespace {
 
@@ -144,6 +146,40 @@ class GlyphorWindowTest : public QObject {
     // The overview across the upper half, the gap of 3 pixels below it.
     const int frame = m_pWindow->centralWidget()->height();
     QCOMPARE(m_pWindow->Overview()->height(), frame / 2 - 3);
+  }
+
+  // Help, CMD Options: the listing in a window of fixed size with both scroll bars, its
+  // columns lined up; the main window takes no input while it is open.
+  void helpListingFromTheMenu() {
+    m_pWindow->Command(GLYPHOR_ID_CMD_HELP);
+    QPointer<QDialog> help = m_pWindow->HelpWindow();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QString("CMD Help"));
+    QCOMPARE(help->minimumSize(), help->maximumSize());
+    QCOMPARE(QApplication::activeModalWidget(), help.data());
+    auto* view = help->findChild<QTextEdit*>();
+    QCOMPARE(view->lineWrapMode(), QTextEdit::NoWrap);
+    QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    const int desc = LastFieldOf(view, "Finish application after job");
+    for (const char* other : {"<FONTNAME>,<STYLE>", "<FILENAME> Reads a pattern file", "Suppress messages", "Shows this box",
+                              "<FILENAME>,<TYPE> Saves"})
+      QCOMPARE(LastFieldOf(view, other), desc);
+    // Styles after one to three tabs; types and methods after one or two.
+    const int style = LastFieldOf(view, "- Creates a thin font");
+    for (const char* other : {"- Creates a regular font", "- Creates a semi bold font", "- Creates an extra light italic font",
+                              "- Creates a heavy italic font", "- Creates a medium font"})
+      QCOMPARE(LastFieldOf(view, other), style);
+    const int type = LastFieldOf(view, "- Standard 1bpp font");
+    for (const char* other : {"- Extended framed font", "- Extended antialiased font (4bpp)", "- Internal antialiasing method",
+                              "- Antialiasing of operating system"})
+      QCOMPARE(LastFieldOf(view, other), type);
+    const int value = LastFieldOf(view, "- 16 bit Unicode encoding");
+    for (const char* other : {"- 8 bit ASCII + ISO8859", "- ...from bottom", "- Enables the given range", "- External binary font file"})
+      QCOMPARE(LastFieldOf(view, other), value);
+    help->grab().save("glyphor-help-window.png");  // an artefact to look at
+    help->close();
+    QTRY_VERIFY(help.isNull());
+    QVERIFY(!QApplication::activeModalWidget());
   }
 
   void overviewPaintsTheDocument() {
@@ -376,7 +412,7 @@ class GlyphorWindowTest : public QObject {
 
   void newThroughBothDialogs() {
     // The dialogs are answered as a user would: type, encoding, then face and pixel size.
-    QStringList seen;
+    QStringList seen, faces;
     std::function<void()> answer = [&] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* d = dynamic_cast<RuntimeDialog*>(modal)) {
@@ -385,6 +421,8 @@ class GlyphorWindowTest : public QObject {
         d->accept();
       } else if (auto* c = dynamic_cast<FontChooser*>(modal)) {
         seen << c->windowTitle();
+        for (int i = 0; i < c->Faces()->count(); ++i) faces << c->Faces()->item(i)->text();
+        c->grab().save("glyphor-font-chooser.png");  // an artefact to look at
         c->Faces()->setCurrentItem(c->Faces()->findItems("DejaVu Sans", Qt::MatchExactly).value(0));
         c->PixelsButton()->click();
         c->PixelField()->setText("14");
@@ -396,6 +434,12 @@ class GlyphorWindowTest : public QObject {
     QTimer::singleShot(20, answer);
     m_pWindow->Command(GLYPHOR_ID_NEW);
     QCOMPARE(seen, (QStringList{"Font generation options", "Font"}));
+    // Each family once, under its English name.
+    QCOMPARE(faces.count("DejaVu Sans"), 1);
+    if (FONTGEN_FaceExists("IPAPGothic")) {
+      QCOMPARE(faces.count("IPAPGothic"), 1);
+      QVERIFY(!faces.contains("IPA Pゴシック"));
+    }
     QVERIFY(doc());
     QCOMPARE(QString(doc()->Lf.acFaceName), QString("DejaVu Sans"));
     QCOMPARE(int(doc()->Type), int(FONT_TYPE_AA2));
