@@ -47,11 +47,9 @@ extern const std::array<uint8_t, 64> COLOR_aE6;
 
 // The 565 and M565 indices inline, for the writers' per-pixel loops (the formats'
 // pfColor2Index are these).
-inline uint32_t COLOR_Index565(ColorValue c) {
-  return COLOR_aQ5[c & 0xFF] | (static_cast<uint32_t>(COLOR_aQ6[(c >> 8) & 0xFF]) << 5) |
-         (static_cast<uint32_t>(COLOR_aQ5[(c >> 16) & 0xFF]) << 11);
+inline uint32_t COLOR_Index565Of(unsigned red, unsigned green, unsigned blue) {
+  return COLOR_aQ5[red & 0xFF] | (static_cast<uint32_t>(COLOR_aQ6[green & 0xFF]) << 5) |
+         (static_cast<uint32_t>(COLOR_aQ5[blue & 0xFF]) << 11);
 }
-inline uint32_t COLOR_IndexM565(ColorValue c) {
-  return COLOR_aQ5[(c >> 16) & 0xFF] | (static_cast<uint32_t>(COLOR_aQ6[(c >> 8) & 0xFF]) << 5) |
-         (static_cast<uint32_t>(COLOR_aQ5[c & 0xFF]) << 11);
-}
+inline uint32_t COLOR_Index565(ColorValue c) { return COLOR_Index565Of(c, c >> 8, c >> 16); }
+inline uint32_t COLOR_IndexM565(ColorValue c) { return COLOR_Index565Of(c >> 16, c >> 8, c); }

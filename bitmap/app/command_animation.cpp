@@ -33,7 +33,7 @@ const KindTexts kSprite = {"Saving animated sprite.", "\"C\" sprite file (*.c)",
 const KindTexts kCursor = {"Saving animated cursor.", "\"C\" cursor file (*.c)", "Saving animated cursor..."};
 
 // Reads the GIF; false (reported where a message belongs) when it cannot be had.
-bool read_gif(const std::string& path, std::vector<uint8_t>* data) {
+bool read_gif(const std::string& path, FileBytes* data) {
   size_t size;
   const int status = IMAGE_ReadFileBytes(path.c_str(), GIF_MAX_FILE_SIZE, data, &size);
   switch (status) {
@@ -91,7 +91,7 @@ void RASTREL_CreateAnimation(unsigned id) {
   open.pDefaultExt = "gif";
   if (!host->AskAnimationGif(kind, &open)) return;
   const std::string gifPath = open.Chosen;
-  std::vector<uint8_t> data;
+  FileBytes data;
   if (!read_gif(gifPath, &data)) return;
 
   GifAnimation anim;

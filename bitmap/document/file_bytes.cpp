@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <new>
 
 #include "bitmap/document/image.h"
-#include "common/memory/large_block.h"
 
 int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize) {
   *pSize = 0;
@@ -36,8 +36,7 @@ int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize) {
   return fd;
 }
 
-int IMAGE_ReadFileBytes(const char* path, size_t maxSize, std::vector<uint8_t>* pData,
-                        size_t* pFileSize) {
+int IMAGE_ReadFileBytes(const char* path, size_t maxSize, FileBytes* pData, size_t* pFileSize) {
   *pFileSize = 0;
   pData->clear();
   if (maxSize == 0) maxSize = static_cast<size_t>(IMAGE_MAX_FILE_BYTES);
@@ -51,9 +50,7 @@ int IMAGE_ReadFileBytes(const char* path, size_t maxSize, std::vector<uint8_t>* 
     return FILE_BYTES_ETOOLONG;
   }
   try {
-    pData->reserve(static_cast<size_t>(size));
-    MEM_AdviseLargeBlock(pData->data(), static_cast<size_t>(size));
-    pData->assign(static_cast<size_t>(size), 0);
+    pData->resize(static_cast<size_t>(size));  // not cleared: the file overwrites it
   } catch (const std::bad_alloc&) {
     close(fd);
     return FILE_BYTES_ENOMEM;
@@ -67,7 +64,9 @@ int IMAGE_ReadFileBytes(const char* path, size_t maxSize, std::vector<uint8_t>* 
     got += static_cast<size_t>(n);
   }
   close(fd);
-  return got == pData->size() ? FILE_BYTES_OK : FILE_BYTES_ESHORT;
+  if (got == pData->size()) return FILE_BYTES_OK;
+  std::memset(pData->data() + got, 0, pData->size() - got);
+  return FILE_BYTES_ESHORT;
 }
 
 const char* IMAGE_FileBytesText(int status) {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/memory/large_block.h"
+
 enum {
   FILE_BYTES_OK = 0,
   FILE_BYTES_EOPEN = 1,     // the file does not open
@@ -22,10 +24,13 @@ enum {
 // does not open (FILE_BYTES_EOPEN, errno EISDIR). *pSize gets the file's size.
 int IMAGE_OpenRegularFile(const char* path, int* pStatus, uint64_t* pSize);
 
-// Reads the whole file into *pData (zero-filled first). maxSize 0 means
-// IMAGE_MAX_FILE_BYTES. *pFileSize receives the size the file reported, also on failure.
-int IMAGE_ReadFileBytes(const char* path, size_t maxSize, std::vector<uint8_t>* pData,
-                        size_t* pFileSize);
+// A whole file in memory (on huge pages when large).
+using FileBytes = std::vector<uint8_t, MemLargeBlockAllocator<uint8_t>>;
+
+// Reads the whole file into *pData; bytes a short read did not deliver are zero.
+// maxSize 0 means IMAGE_MAX_FILE_BYTES. *pFileSize receives the size the file reported,
+// also on failure.
+int IMAGE_ReadFileBytes(const char* path, size_t maxSize, FileBytes* pData, size_t* pFileSize);
 
 // The reader's text for a failed read ("File too long", ...), or null when the failure
 // has none (the file does not open: the loader has said so).

@@ -95,10 +95,12 @@ void RASTREL_RunOptionsDialog(QWidget* parent, std::function<void()> applied) {
     o.*field = value;
     change(o);
   };
-  for (auto [box, field] : {std::pair{preserve, &RastrelOptions::PreserveTrans},
+  for (const auto& entry : {std::pair{preserve, &RastrelOptions::PreserveTrans},
                             std::pair{bigEndian, &RastrelOptions::BigEndianMode},
-                            std::pair{argb, &RastrelOptions::UseARGB}})
-    QObject::connect(box, &QCheckBox::toggled, &dialog, [&set, field](bool on) { set(field, on ? 1 : 0); });
+                            std::pair{argb, &RastrelOptions::UseARGB}}) {
+    uint32_t RastrelOptions::*field = entry.second;
+    QObject::connect(entry.first, &QCheckBox::toggled, &dialog, [&set, field](bool on) { set(field, on ? 1 : 0); });
+  }
   QObject::connect(modes, &QButtonGroup::idClicked, &dialog,
                    [&set](int id) { set(&RastrelOptions::ViewOption, static_cast<uint32_t>(id)); });
   QObject::connect(choose, &QPushButton::clicked, &dialog, [&] {

@@ -2,6 +2,7 @@
 #include "bitmap/output/stream_writer.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -19,8 +20,12 @@ void row_colours(const ImageDocument* doc, const ColorValue* pal, int32_t y, Col
     for (int32_t x = 0; x < doc->XSize; ++x) out[x] = pal[row[x]];
     return;
   }
-  for (int32_t x = 0; x < doc->XSize; ++x, row += 4)
-    out[x] = row[0] | (row[1] << 8) | (row[2] << 16) | (static_cast<uint32_t>(row[3]) << 24);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out, row, 4 * static_cast<size_t>(doc->XSize));  // red, green, blue, transparency
+  } else {
+    for (int32_t x = 0; x < doc->XSize; ++x, row += 4)
+      out[x] = row[0] | (row[1] << 8) | (row[2] << 16) | (static_cast<uint32_t>(row[3]) << 24);
+  }
 }
 
 void write_indices(OutWriter* w, const ImageDocument* doc, int bitsPerPixel, int64_t bytesPerLine) {
@@ -84,7 +89,7 @@ inline uint8_t* put_pixel(uint8_t* p, ColorValue c, const CBitmapFormat* f, bool
 }
 
 // 16-bit pixels: a paletted document's entries are converted once, the 565 formats
-// inline, others through the format.
+// inline from the pixel bytes, others through the format.
 template <typename Rows>
 void write_16(OutWriter* w, const ImageDocument* doc, const ColorFormat* cf, bool bigEndian,
               const ColorValue* pal, Rows& rows) {
@@ -99,18 +104,35 @@ void write_16(OutWriter* w, const ImageDocument* doc, const ColorFormat* cf, boo
     }
     return;
   }
+  if (cf == &COLOR_FORMAT_565 || cf == &COLOR_FORMAT_M565) {
+    // Channels read straight from the pixel bytes (red, green, blue, transparency).
+    const bool mirrored = cf == &COLOR_FORMAT_M565;
+    auto each_row = [&](auto put) {
+      std::vector<uint8_t> line(2 * static_cast<size_t>(doc->XSize));
+      for (int32_t y = 0; y < doc->YSize && !OUT_Failed(w); ++y) {
+        const uint8_t* px = IMAGE_GetRow(doc, y);
+        uint8_t* p = line.data();
+        for (int32_t x = 0; x < doc->XSize; ++x, px += 4) p = put(p, px);
+        OUT_Write(w, line.data(), line.size());
+      }
+    };
+    if (!mirrored && !bigEndian)
+      each_row([](uint8_t* p, const uint8_t* px) { return put_u16(p, COLOR_Index565Of(px[0], px[1], px[2]), false); });
+    else if (!mirrored)
+      each_row([](uint8_t* p, const uint8_t* px) { return put_u16(p, COLOR_Index565Of(px[0], px[1], px[2]), true); });
+    else if (!bigEndian)
+      each_row([](uint8_t* p, const uint8_t* px) { return put_u16(p, COLOR_Index565Of(px[2], px[1], px[0]), false); });
+    else
+      each_row([](uint8_t* p, const uint8_t* px) { return put_u16(p, COLOR_Index565Of(px[2], px[1], px[0]), true); });
+    return;
+  }
   auto put = [&rows, bigEndian](auto index) {
     if (bigEndian)
       rows([index](uint8_t* p, ColorValue c) { return put_u16(p, index(c), true); });
     else
       rows([index](uint8_t* p, ColorValue c) { return put_u16(p, index(c), false); });
   };
-  if (cf == &COLOR_FORMAT_565)
-    put([](ColorValue c) { return COLOR_Index565(c); });
-  else if (cf == &COLOR_FORMAT_M565)
-    put([](ColorValue c) { return COLOR_IndexM565(c); });
-  else
-    put([cf](ColorValue c) { return cf->pfColor2Index(c); });
+  put([cf](ColorValue c) { return cf->pfColor2Index(c); });
 }
 
 // Whole rows are formatted into a line buffer and handed over at once.

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <new>
+#include <utility>
 
 constexpr size_t MEM_HUGE_PAGE = size_t(2) << 20;
 
@@ -66,3 +68,31 @@ inline void MEM_UseHugePagesForHeap() {
   if (after > before) madvise(reinterpret_cast<void*>(before), after - before, MADV_HUGEPAGE);
 #endif
 }
+
+// Allocator for vectors that hold a whole file or image: huge-page blocks as above, and
+// elements that resize() leaves uninitialised (the file's bytes overwrite them at once).
+template <typename T>
+struct MemLargeBlockAllocator {
+  using value_type = T;
+  MemLargeBlockAllocator() = default;
+  template <typename U>
+  MemLargeBlockAllocator(const MemLargeBlockAllocator<U>&) noexcept {}
+  T* allocate(size_t n) {
+    void* p = n <= SIZE_MAX / sizeof(T) ? MEM_AllocLargeBlock(n * sizeof(T)) : nullptr;
+    if (!p) throw std::bad_alloc();
+    return static_cast<T*>(p);
+  }
+  void deallocate(T* p, size_t) noexcept { std::free(p); }
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+  template <typename U>
+  bool operator==(const MemLargeBlockAllocator<U>&) const noexcept {
+    return true;
+  }
+};

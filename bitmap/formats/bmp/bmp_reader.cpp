@@ -18,7 +18,7 @@ const uint32_t BMP_MAGIC = 0x4D42;
 }  // namespace
 
 ImageDocument* IMAGE_ReadBMP(const char* path) {
-  std::vector<uint8_t> file;
+  FileBytes file;
   size_t fileSize;
   const int status = IMAGE_ReadFileBytes(path, 0, &file, &fileSize);
   if (status == FILE_BYTES_EOPEN) return nullptr;

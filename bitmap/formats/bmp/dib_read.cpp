@@ -163,7 +163,7 @@ void copy_bgr_row(const uint8_t* __restrict src, uint8_t* __restrict dst, int32_
     for (; x + 1 < width; ++x, src += 3, dst += 4) {
       uint32_t v;
       std::memcpy(&v, src, 4);
-      v = ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+      v = __builtin_bswap32(v << 8);  // blue, green, red, next -> red, green, blue, 0
       std::memcpy(dst, &v, 4);
     }
   }

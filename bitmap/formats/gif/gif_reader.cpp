@@ -12,7 +12,7 @@ ImageDocument* GIF_CleanUpPalette(ImageDocument* doc, int withTrans) {
 }
 
 ImageDocument* GIF_Read(const char* path) {
-  std::vector<uint8_t> data;
+  FileBytes data;
   size_t fileSize;
   const int read = IMAGE_ReadFileBytes(path, GIF_MAX_FILE_SIZE, &data, &fileSize);
   if (read == FILE_BYTES_ETOOLONG || read == FILE_BYTES_ENOMEM) {

@@ -5,7 +5,7 @@
 #include "bitmap/formats/jpeg/jpeg.h"
 
 ImageDocument* IMAGE_ReadJPEG(const char* path) {
-  std::vector<uint8_t> data;
+  FileBytes data;
   size_t fileSize;
   const int status = IMAGE_ReadFileBytes(path, 0, &data, &fileSize);
   if (status == FILE_BYTES_EOPEN || fileSize == 0) return nullptr;

@@ -110,7 +110,7 @@ int PNG_Decode(const uint8_t* pData, size_t size, ImageDocument** ppDoc, char* e
 }
 
 ImageDocument* IMAGE_ReadPNG(const char* path) {
-  std::vector<uint8_t> data;
+  FileBytes data;
   size_t fileSize;
   const int status = IMAGE_ReadFileBytes(path, 0, &data, &fileSize);
   if (status == FILE_BYTES_EOPEN || fileSize < 14) return nullptr;

@@ -67,7 +67,7 @@ const char* SBMP_StatusText(int status) {
 }
 
 ImageDocument* IMAGE_ReadSBMP(const char* path) {
-  std::vector<uint8_t> data;
+  FileBytes data;
   size_t fileSize;
   switch (IMAGE_ReadFileBytes(path, SBMP_MAX_FILE_SIZE, &data, &fileSize)) {
     case FILE_BYTES_OK: break;

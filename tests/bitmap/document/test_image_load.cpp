@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -133,7 +134,7 @@ TEST_F(Load, OnlyRegularFilesReachTheReaders) {
 }
 
 TEST_F(Load, WholeFileReadsStopAtTheirCap) {
-  std::vector<uint8_t> data;
+  FileBytes data;
   size_t size;
   const std::string path = Touch("ten.bin");
   std::filesystem::resize_file(path, 10);
@@ -142,6 +143,16 @@ TEST_F(Load, WholeFileReadsStopAtTheirCap) {
   EXPECT_TRUE(data.empty());
   EXPECT_EQ(IMAGE_ReadFileBytes(path.c_str(), 10, &data, &size), FILE_BYTES_OK);
   EXPECT_EQ(data.size(), 10u);
+  // A large file lands on huge-page-aligned memory, byte for byte.
+  {
+    std::string big(5u << 20, '\0');
+    for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + (i >> 12));
+    const std::string bigPath = Touch("big.bin");
+    std::ofstream(bigPath, std::ios::binary) << big;
+    ASSERT_EQ(IMAGE_ReadFileBytes(bigPath.c_str(), 0, &data, &size), FILE_BYTES_OK);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(data.data()) % MEM_HUGE_PAGE, 0u);
+    EXPECT_TRUE(data.size() == big.size() && std::memcmp(data.data(), big.data(), big.size()) == 0);
+  }
   // Without a cap of its own a reader gets the common one; a sparse file costs nothing.
   std::filesystem::resize_file(path, IMAGE_MAX_FILE_BYTES + 1);
   EXPECT_EQ(IMAGE_ReadFileBytes(path.c_str(), 0, &data, &size), FILE_BYTES_ETOOLONG);
