@@ -60,32 +60,17 @@ inline uint8_t* put_32(uint8_t* p, uint32_t v) {
   return p + 4;
 }
 
-// Bytes of one pixel of a direct-colour format; returns the end.
-inline uint8_t* put_pixel(uint8_t* p, ColorValue c, const CBitmapFormat* f, bool bigEndian) {
-  const uint8_t r = static_cast<uint8_t>(COLOR_Red(c)), g = static_cast<uint8_t>(COLOR_Green(c)),
-                b = static_cast<uint8_t>(COLOR_Blue(c)), t = static_cast<uint8_t>(COLOR_Trans(c));
-  switch (f->Kind) {
-    case CBITMAP_DATA_16:
-      return put_u16(p, f->pColorFormat->pfColor2Index(c), bigEndian);
-    case CBITMAP_DATA_24:
-      p[0] = r, p[1] = g, p[2] = b;
-      return p + 3;
-    case CBITMAP_DATA_ALPHA16: {
-      const uint32_t v = f->pColorFormat->pfColor2Index(c & 0x00FFFFFFu);
-      p[0] = t, p[1] = static_cast<uint8_t>(v >> 8), p[2] = static_cast<uint8_t>(v);
-      return p + 3;
-    }
-    default:
-      if (f->Number == 16) {
-        if (bigEndian) p[0] = t, p[1] = b, p[2] = g, p[3] = r;
-        else p[0] = r, p[1] = g, p[2] = b, p[3] = t;
-      } else {  // 29: blue, green, red, inverted transparency
-        const uint8_t a = static_cast<uint8_t>(255 - t);
-        if (bigEndian) p[0] = a, p[1] = r, p[2] = g, p[3] = b;
-        else p[0] = b, p[1] = g, p[2] = r, p[3] = a;
-      }
-      return p + 4;
+// Bytes of one pixel of the 24-bit and the alpha + 16-bit formats (the latter's index high
+// byte first in either byte order); returns the end.
+inline uint8_t* put_pixel(uint8_t* p, ColorValue c, const CBitmapFormat* f) {
+  if (f->Kind == CBITMAP_DATA_24) {
+    p[0] = static_cast<uint8_t>(COLOR_Red(c)), p[1] = static_cast<uint8_t>(COLOR_Green(c));
+    p[2] = static_cast<uint8_t>(COLOR_Blue(c));
+    return p + 3;
   }
+  const uint32_t v = f->pColorFormat->pfColor2Index(c & 0x00FFFFFFu);
+  p[0] = static_cast<uint8_t>(COLOR_Trans(c)), p[1] = static_cast<uint8_t>(v >> 8), p[2] = static_cast<uint8_t>(v);
+  return p + 3;
 }
 
 // 16-bit pixels: a paletted document's entries are converted once, the 565 formats
@@ -126,13 +111,10 @@ void write_16(OutWriter* w, const ImageDocument* doc, const ColorFormat* cf, boo
       each_row([](uint8_t* p, const uint8_t* px) { return put_u16(p, COLOR_Index565Of(px[2], px[1], px[0]), true); });
     return;
   }
-  auto put = [&rows, bigEndian](auto index) {
-    if (bigEndian)
-      rows([index](uint8_t* p, ColorValue c) { return put_u16(p, index(c), true); });
-    else
-      rows([index](uint8_t* p, ColorValue c) { return put_u16(p, index(c), false); });
-  };
-  put([cf](ColorValue c) { return cf->pfColor2Index(c); });
+  if (bigEndian)
+    rows([cf](uint8_t* p, ColorValue c) { return put_u16(p, cf->pfColor2Index(c), true); });
+  else
+    rows([cf](uint8_t* p, ColorValue c) { return put_u16(p, cf->pfColor2Index(c), false); });
 }
 
 // Whole rows are formatted into a line buffer and handed over at once.
@@ -168,8 +150,8 @@ void write_colours(OutWriter* w, const ImageDocument* doc, const CBitmapFormat* 
         });
       }
       break;
-    default:
-      rows([f, bigEndian](uint8_t* p, ColorValue c) { return put_pixel(p, c, f, bigEndian); });
+    default:  // 24-bit, alpha + 16-bit
+      rows([f](uint8_t* p, ColorValue c) { return put_pixel(p, c, f); });
       break;
   }
 }
