@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cstdio>
 #include <string>
-#include <utility>
 
 #include "font/app/font_options.h"
 #include "font/app/glyphor_host.h"
@@ -42,11 +41,11 @@ FontDoc* read_xbf(const char* path) {
   XbfReadOptions ro;
   ro.SuppressDetect = o.SuppressDetectXBF != 0;
   ro.StoredType = o.GetTypeXBF;
-  std::vector<uint8_t> data;
-  if (!XBF_LoadFile(path, &data)) return nullptr;
-  int type = XBF_DetectType(data.data(), data.size(), ro.SuppressDetect);
+  FontFileData file;
+  if (!XBF_LoadFile(path, &file)) return nullptr;
+  int type = XBF_DetectType(reinterpret_cast<const uint8_t*>(file.pData), file.Size, ro.SuppressDetect);
   if (type == XBF_TYPE_NEEDS_USER) type = GLYPHOR_Host()->AskXbfType(XBF_PreselectedType(ro));
-  return XBF_FromData(path, std::move(data), type);
+  return XBF_FromData(path, file, type);
 }
 
 }  // namespace

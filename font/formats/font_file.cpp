@@ -13,18 +13,18 @@
 
 FontFileData::~FontFileData() { std::free(pData); }
 
-int FONTFILE_Load(const char* path, FontFileData* file) {
+int FONTFILE_Load(const char* path, FontFileData* file, size_t maxSize) {
   std::free(file->pData);
   file->pData = nullptr;
   file->Size = 0;
-  const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return FONTFILE_OPEN_FAILED;
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
     return FONTFILE_OPEN_FAILED;
   }
-  if (static_cast<unsigned long long>(st.st_size) > FONTFILE_MAX_SIZE) {
+  if (static_cast<unsigned long long>(st.st_size) > maxSize) {
     close(fd);
     return FONTFILE_READ_FAILED;
   }
@@ -50,6 +50,7 @@ int FONTFILE_Load(const char* path, FontFileData* file) {
     std::free(buffer);
     return FONTFILE_READ_FAILED;
   }
+  buffer[size] = '\0';  // size < capacity
   file->pData = buffer;
   file->Size = size;
   return FONTFILE_OK;

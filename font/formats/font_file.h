@@ -19,5 +19,6 @@ struct FontFileData {
   ~FontFileData();
 };
 
-// Reads the whole file (the bytes it holds now, at most the cap).
-int FONTFILE_Load(const char* path, FontFileData* file);
+// Reads the whole file (the bytes it holds now, at most maxSize), followed in memory by
+// one zero byte that Size does not count.
+int FONTFILE_Load(const char* path, FontFileData* file, size_t maxSize = FONTFILE_MAX_SIZE);

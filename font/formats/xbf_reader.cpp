@@ -2,16 +2,8 @@
 // total pixel memory a file can make the reader allocate is capped.
 #include "font/formats/xbf_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <new>
-#include <utility>
-#include <vector>
 
 #include "common/host/app_host.h"
 #include "font/model/edit_log.h"
@@ -240,48 +232,22 @@ int XBF_Parse(const uint8_t* data, size_t size, int type, FontDoc** result) {
   return XBF_OK;
 }
 
-bool XBF_LoadFile(const char* path, std::vector<uint8_t>* data) {
-  data->clear();
-  // Regular files only, opened without blocking on a FIFO, and never past the cap.
-  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  struct stat st;
-  bool ok = fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
-            static_cast<uint64_t>(st.st_size) <= XBF_MAX_FILE_BYTES;
-  if (ok) {
-    try {
-      data->reserve(static_cast<size_t>(st.st_size) + 1);  // room for XBF_FromData's end byte
-      data->resize(static_cast<size_t>(st.st_size));
-    } catch (const std::bad_alloc&) {
-      ok = false;
-    }
-  }
-  size_t got = 0;
-  while (ok && got < data->size()) {
-    const ssize_t n = read(fd, data->data() + got, data->size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    got += static_cast<size_t>(n);
-  }
-  if (fd >= 0) close(fd);
-  if (!ok) {
-    data->clear();
-    FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
-    return false;
-  }
-  data->resize(got);
-  return true;
+bool XBF_LoadFile(const char* path, FontFileData* file) {
+  if (FONTFILE_Load(path, file, XBF_MAX_FILE_BYTES) == FONTFILE_OK) return true;
+  FONTMSG_ReportMsg(FONTMSG_OPEN_FAILED);
+  return false;
 }
 
 int XBF_PreselectedType(const XbfReadOptions& options) {
   return valid_type(options.StoredType) ? options.StoredType : FONT_TYPE_STD;
 }
 
-FontDoc* XBF_FromData(const char* path, std::vector<uint8_t> data, int type) {
+FontDoc* XBF_FromData(const char* path, const FontFileData& file, int type) {
   HOST_Get()->SetWaitCursor(true);
-  const size_t size = data.size();
-  data.push_back(0);  // one zero byte after the file, as the parser's callers expect
+  // The loader's zero byte after the file is the one the parser's callers expect.
+  const uint8_t* data = reinterpret_cast<const uint8_t*>(file.pData);
   FontDoc* doc = nullptr;
-  int status = type < 0 ? XBF_ERR_NO_TYPE : XBF_Parse(data.data(), size, type, &doc);
+  int status = type < 0 || !data ? XBF_ERR_NO_TYPE : XBF_Parse(data, file.Size, type, &doc);
   HOST_Get()->SetWaitCursor(false);
   if (status != XBF_OK) {
     FONTMSG_ReportMsg(FONTMSG_CREATE_FAILED);
@@ -294,9 +260,9 @@ FontDoc* XBF_FromData(const char* path, std::vector<uint8_t> data, int type) {
 }
 
 FontDoc* XBF_Read(const char* path, const XbfReadOptions& options) {
-  std::vector<uint8_t> data;
-  if (!XBF_LoadFile(path, &data)) return nullptr;
-  int type = XBF_DetectType(data.data(), data.size(), options.SuppressDetect);
+  FontFileData file;
+  if (!XBF_LoadFile(path, &file)) return nullptr;
+  int type = XBF_DetectType(reinterpret_cast<const uint8_t*>(file.pData), file.Size, options.SuppressDetect);
   if (type == XBF_TYPE_NEEDS_USER) type = XBF_PreselectedType(options);
-  return XBF_FromData(path, std::move(data), type);
+  return XBF_FromData(path, file, type);
 }

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
+#include "font/formats/font_file.h"
 #include "font/model/font_doc.h"
 
 enum {
@@ -36,13 +36,12 @@ struct XbfReadOptions {
 #define XBF_MAX_FILE_BYTES (64ull << 20)
 // Reads a whole regular file of at most XBF_MAX_FILE_BYTES; false after "Could not open
 // file!" (also for a FIFO, a device or a larger file).
-bool XBF_LoadFile(const char* path, std::vector<uint8_t>* data);
+bool XBF_LoadFile(const char* path, FontFileData* file);
 // The type offered to the user when detection gives no answer.
 int XBF_PreselectedType(const XbfReadOptions& options);
 // A document of the given type (negative: none was chosen) from a loaded file, named
-// after path; null after "Could not create font!". Takes the file over (no copy when it
-// comes from XBF_LoadFile and is moved in).
-FontDoc* XBF_FromData(const char* path, std::vector<uint8_t> data, int type);
+// after path; null after "Could not create font!".
+FontDoc* XBF_FromData(const char* path, const FontFileData& file, int type);
 // Load, detection and parse in one, the preselected type standing in for the user's
 // choice (as in a job, where nobody can choose).
 FontDoc* XBF_Read(const char* path, const XbfReadOptions& options);
