@@ -230,24 +230,24 @@ bool CScanner::OtherByte(int* value) {
   const size_t end = WordEnd();
   const size_t n = end - start;
   const char* w = pText + start;
-  Pos = end;
   auto bad = [&](const char* message) {
     Pos = start;
     Fail(message);
     return false;
   };
-  if (n > 1 && w[0] == '0' && (w[1] == 'x' || w[1] == 'X')) {
-    // Hexadecimal: every character after "0x" must be a digit; the value saturates.
-    if (n == 2) return bad("Expecting a number");
-    long v = 0;
-    for (size_t i = 2; i < n; ++i) {
-      const int d = hex_digit(w[i]);
-      if (d < 0) return bad("Expecting a number");
-      if (v <= 0xFFFF) v = v * 16 + d;
+  // A number must be the whole word: read by the number readers from 'from' to its end.
+  auto number = [&](size_t from, bool hex) {
+    CScanner sub(pText, Size);
+    sub.Pos = from;
+    *value = hex ? sub.Hex(0, 0xFFFF) : sub.Decimal(0, 0xFFFF);
+    if (!sub.Error.empty() || sub.Pos != end) {
+      *value = 0;
+      return bad("Expecting a number");
     }
-    *value = static_cast<int>(v > 0xFFFF ? 0xFFFF : v);
+    Pos = end;
     return true;
-  }
+  };
+  if (n > 1 && w[0] == '0' && (w[1] == 'x' || w[1] == 'X')) return number(start + 2, true);
   if (w[0] == '_' || w[0] == 'X') {
     if (n != 8) return bad("Expected a pattern of 8 characters");
     int v = 0;
@@ -256,15 +256,10 @@ bool CScanner::OtherByte(int* value) {
       v = v << 1 | (w[i] == 'X');
     }
     *value = v;
+    Pos = end;
     return true;
   }
-  long v = 0;
-  for (size_t i = 0; i < n; ++i) {
-    if (w[i] < '0' || w[i] > '9') return bad("Expecting a number");
-    if (v <= 0xFFFF) v = v * 10 + (w[i] - '0');
-  }
-  *value = static_cast<int>(v > 0xFFFF ? 0xFFFF : v);
-  return true;
+  return number(start, false);
 }
 
 std::string CScanner::Position(size_t pos) const {
