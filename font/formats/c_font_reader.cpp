@@ -50,13 +50,6 @@ bool parse_type(std::string word, int* type, int* encoding) {
   return false;
 }
 
-// Position of the first occurrence of what (length n) in s[from, size), or size.
-size_t find(const char* s, size_t size, size_t from, const char* what, size_t n) {
-  if (from >= size) return size;
-  const void* hit = memmem(s + from, size - from, what, n);
-  return hit ? static_cast<size_t>(static_cast<const char*>(hit) - s) : size;
-}
-
 // Position of the first '/' or '#' in s[from, n), or n.
 size_t next_special(const char* s, size_t n, size_t from) {
   size_t i = from;
@@ -83,7 +76,7 @@ void blank_comments(char* s, size_t n) {
   for (size_t i = next_special(s, n, 0); i < n; i = next_special(s, n, i)) {
     size_t end = i + 1;  // where the search goes on
     if (s[i] == '/' && i + 1 < n && s[i + 1] == '*') {
-      end = find(s, n, i + 2, "*/", 2);
+      end = CSCAN_Find(s, n, i + 2, "*/", 2);
       end = end == n ? n : end + 2;
       blank(i, end);
     } else if (s[i] == '/' && i + 1 < n && s[i + 1] == '/') {
@@ -91,7 +84,7 @@ void blank_comments(char* s, size_t n) {
       while (end < n && s[end] != '\r' && s[end] != '\n') ++end;
       blank(i, end);
     } else if (s[i] == '#' && i + 5 <= n && std::memcmp(s + i, "#if 0", 5) == 0) {
-      end = find(s, n, i + 5, "#endif", 6);
+      end = CSCAN_Find(s, n, i + 5, "#endif", 6);
       end = end == n ? n : end + 6;
       blank(i, end);
     }

@@ -26,8 +26,9 @@ inline bool is_word(char c) { return s_tables.aWord[static_cast<unsigned char>(c
 
 inline int hex_digit(char c) { return s_tables.aHex[static_cast<unsigned char>(c)]; }
 
-// Position of the first occurrence of what (length n >= 1) in s[from, size), or size.
-size_t find_text(const char* s, size_t size, size_t from, const char* what, size_t n) {
+}  // namespace
+
+size_t CSCAN_Find(const char* s, size_t size, size_t from, const char* what, size_t n) {
   while (from < size && size - from >= n) {
     const void* hit = std::memchr(s + from, what[0], size - from - n + 1);
     if (!hit) break;
@@ -37,8 +38,6 @@ size_t find_text(const char* s, size_t size, size_t from, const char* what, size
   }
   return size;
 }
-
-}  // namespace
 
 void CScanner::Fail(const std::string& text) {
   if (!Error.empty()) return;
@@ -89,7 +88,7 @@ bool CScanner::FindWord(const char* word) {
   // The word at the cursor counts even when the cursor is inside a longer word.
   const size_t first = Pos;
   while (Pos < Size) {
-    const size_t at = find_text(pText, Size, Pos, word, length);
+    const size_t at = CSCAN_Find(pText, Size, Pos, word, length);
     if (at == Size) break;
     const size_t end = at + length;
     if ((at == first || !is_word(pText[at - 1])) && (end >= Size || !is_word(pText[end]))) {

@@ -44,3 +44,6 @@ struct CScanner {
   // Byte for a word other than a two-digit "0x" number.
   bool OtherByte(int* value);
 };
+
+// Position of the first occurrence of what (length n >= 1) in s[from, size), or size.
+size_t CSCAN_Find(const char* s, size_t size, size_t from, const char* what, size_t n);
