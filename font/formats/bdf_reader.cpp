@@ -9,6 +9,7 @@
 
 #include "common/host/app_host.h"
 #include "font/formats/font_file.h"
+#include "font/formats/font_output.h"
 #include "font/model/edit_log.h"
 #include "font/model/font_messages.h"
 
@@ -99,19 +100,6 @@ int hex_digit(char c) {
   const uint8_t v = kTables.Hex[static_cast<uint8_t>(c)];
   return v < 16 ? v : -1;
 }
-
-// Plane bytes hold the first pixel in the least significant bit.
-struct BitReversal {
-  uint8_t Table[256] = {};
-  constexpr BitReversal() {
-    for (int b = 0; b < 256; ++b)
-      for (int i = 0; i < 8; ++i)
-        if (b & (1 << i)) Table[b] = static_cast<uint8_t>(Table[b] | (0x80 >> i));
-  }
-};
-constexpr BitReversal kReversed;
-
-inline uint8_t reverse_bits(uint8_t v) { return kReversed.Table[v]; }
 
 struct Glyph {
   long Code = -1, Advance = 0, Width = 0, Height = 0, XOff = 0, YOff = 0;
@@ -241,11 +229,12 @@ bool read_narrow_bitmap(Cursor* c, FontDoc* doc, const Glyph& g, size_t* budget)
   if (!place_glyph(doc, g, minX, minY, w, h, budget, &ch)) return false;
   if (!ch) return true;
   const size_t bpl = static_cast<size_t>(ch->StoredBytesPerLine);
+  const uint8_t* order = FONTOUT_PixelOrder(1);  // file order (first pixel high) to plane order
   if (ch->pPixels && all)
     for (long y = 0; y < h; ++y) {
       const uint64_t m = rows[static_cast<size_t>(minY + y)] << minX;
       for (size_t b = 0; b < bpl; ++b)
-        ch->pPixels[static_cast<size_t>(y) * bpl + b] = reverse_bits(static_cast<uint8_t>(m >> (56 - 8 * b)));
+        ch->pPixels[static_cast<size_t>(y) * bpl + b] = order[static_cast<uint8_t>(m >> (56 - 8 * b))];
     }
   finish_glyph(doc, ch, g);
   return true;
