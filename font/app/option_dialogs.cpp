@@ -4,30 +4,29 @@
 #include "font/app/command_ids.h"
 #include "font/app/glyphor_host.h"
 
+namespace {
+
+using F = FontOptions;
+const FontOptionDialogFields s_aDialogFields[] = {
+    {GLYPHOR_ID_OPT_COMPATIBILITY, {&F::Compatibility}},
+    {GLYPHOR_ID_OPT_MAGNIFICATION, {&F::MagX, &F::MagY}},
+    {GLYPHOR_ID_OPT_LOGGING, {&F::SuppressLogging, &F::SuppressMessage, &F::LogInWorkingDir}},
+    {GLYPHOR_ID_OPT_ANTIALIASING, {&F::SuppressOptAA, &F::EnableGamma}},
+    {GLYPHOR_ID_OPT_XBF, {&F::SuppressDetectXBF}},
+};
+
+}  // namespace
+
+const FontOptionDialogFields* FONTOPT_DialogFields(unsigned id) {
+  for (const FontOptionDialogFields& d : s_aDialogFields)
+    if (d.Id == id) return &d;
+  return nullptr;
+}
+
 void FONTOPT_TakeDialogFields(unsigned id, const FontOptions& edited, FontOptions* stored) {
-  switch (id) {
-    case GLYPHOR_ID_OPT_COMPATIBILITY:
-      stored->Compatibility = edited.Compatibility;
-      break;
-    case GLYPHOR_ID_OPT_MAGNIFICATION:
-      stored->MagX = edited.MagX;
-      stored->MagY = edited.MagY;
-      break;
-    case GLYPHOR_ID_OPT_LOGGING:
-      stored->SuppressLogging = edited.SuppressLogging;
-      stored->SuppressMessage = edited.SuppressMessage;
-      stored->LogInWorkingDir = edited.LogInWorkingDir;
-      break;
-    case GLYPHOR_ID_OPT_ANTIALIASING:
-      stored->SuppressOptAA = edited.SuppressOptAA;
-      stored->EnableGamma = edited.EnableGamma;
-      break;
-    case GLYPHOR_ID_OPT_XBF:
-      stored->SuppressDetectXBF = edited.SuppressDetectXBF;
-      break;
-    default:
-      break;
-  }
+  if (const FontOptionDialogFields* d = FONTOPT_DialogFields(id))
+    for (int32_t FontOptions::*field : d->apField)
+      if (field) stored->*field = edited.*field;
 }
 
 void GLYPHOR_RunOptionDialog(unsigned id) {

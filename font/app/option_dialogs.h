@@ -4,6 +4,13 @@
 
 #include "font/app/font_options.h"
 
+// The fields of the options record an option dialog edits, in the order of its controls.
+struct FontOptionDialogFields {
+  unsigned Id;                       // menu command 780 to 784
+  int32_t FontOptions::*apField[3];  // unused entries are null
+};
+// The fields of the dialog of the menu command; null for other commands.
+const FontOptionDialogFields* FONTOPT_DialogFields(unsigned id);
 // Copies the fields the dialog of the menu command owns from edited to stored.
 void FONTOPT_TakeDialogFields(unsigned id, const FontOptions& edited, FontOptions* stored);
 // Runs the dialog of menu command 780 to 784 through the host; Cancel changes nothing.

@@ -6,25 +6,21 @@
 #include <vector>
 
 #include "font/app/command_ids.h"
+#include "font/app/option_dialogs.h"
 #include "font/gui/glyphor_dialogs.h"
 
 namespace {
 
-// A control bound to one field of the options record. Its kind decides the value: a
-// check box holds 0 or 1, a radio button the field's value counted from its own
-// identifier (Id + value), a factor list 1 to 4.
-struct OptionField {
-  int Id;
-  int32_t FontOptions::*pField;
-};
-
-// An option dialog: its controls, with OK and Cancel added in the column ButtonX.
+// An option dialog: its controls, with OK and Cancel added in the column ButtonX. The
+// controls of aControlId show the dialog's fields (FONTOPT_DialogFields, same order); a
+// control's kind decides the value: a check box holds 0 or 1, a radio button the field's
+// value counted from its own identifier (Id + value), a factor list 1 to 4.
 struct OptionDialog {
   unsigned Id;
   const char* pTitle;
   int Width, Height, ButtonX;
   std::span<const GuiControlDesc> Controls;
-  OptionField aField[3];  // unused entries have no field
+  int aControlId[3];
 };
 
 const GuiControlDesc s_aCompatibility[] = {
@@ -55,17 +51,12 @@ const GuiControlDesc s_aXbf[] = {
     {GUI_CTRL_CHECK, "Suppress autodetection", 110, 20, 50, 180, 14},
 };
 
-using F = FontOptions;
 const OptionDialog s_aDialog[] = {
-    {GLYPHOR_ID_OPT_COMPATIBILITY, "Compatibility options", 294, 115, 190, s_aCompatibility,
-     {{120, &F::Compatibility}}},
-    {GLYPHOR_ID_OPT_MAGNIFICATION, "Magnification factor", 294, 120, 190, s_aMagnification,
-     {{100, &F::MagX}, {101, &F::MagY}}},
-    {GLYPHOR_ID_OPT_LOGGING, "Logging", 394, 120, 290, s_aLogging,
-     {{110, &F::SuppressLogging}, {111, &F::SuppressMessage}, {112, &F::LogInWorkingDir}}},
-    {GLYPHOR_ID_OPT_ANTIALIASING, "Antialiasing (for standard fonts)", 294, 200, 190, s_aAntialiasing,
-     {{110, &F::SuppressOptAA}, {111, &F::EnableGamma}}},
-    {GLYPHOR_ID_OPT_XBF, "XBF font options", 314, 120, 210, s_aXbf, {{110, &F::SuppressDetectXBF}}},
+    {GLYPHOR_ID_OPT_COMPATIBILITY, "Compatibility options", 294, 115, 190, s_aCompatibility, {120}},
+    {GLYPHOR_ID_OPT_MAGNIFICATION, "Magnification factor", 294, 120, 190, s_aMagnification, {100, 101}},
+    {GLYPHOR_ID_OPT_LOGGING, "Logging", 394, 120, 290, s_aLogging, {110, 111, 112}},
+    {GLYPHOR_ID_OPT_ANTIALIASING, "Antialiasing (for standard fonts)", 294, 200, 190, s_aAntialiasing, {110, 111}},
+    {GLYPHOR_ID_OPT_XBF, "XBF font options", 314, 120, 210, s_aXbf, {110}},
 };
 
 const OptionDialog* find_dialog(unsigned id) {
@@ -106,15 +97,17 @@ RuntimeDialog* GLYPHOR_CreateOptionDialog(QWidget* parent, unsigned id, const Fo
   controls.push_back({GUI_CTRL_BUTTON, "Cancel", GUI_ID_CANCEL, desc->ButtonX, 50, 80, 25});
   auto* d = new RuntimeDialog(parent, {desc->pTitle, desc->Width, desc->Height, controls.data(),
                                        static_cast<int>(controls.size())});
-  for (const OptionField& f : desc->aField)
-    if (f.pField) show_value(*d, f.Id, o.*f.pField);
+  const FontOptionDialogFields* fields = FONTOPT_DialogFields(id);
+  for (int i = 0; fields && i < 3; ++i)
+    if (fields->apField[i]) show_value(*d, desc->aControlId[i], o.*fields->apField[i]);
   return d;
 }
 
 void GLYPHOR_ReadOptionDialog(const RuntimeDialog& d, unsigned id, FontOptions* o) {
-  if (const OptionDialog* desc = find_dialog(id))
-    for (const OptionField& f : desc->aField)
-      if (f.pField) o->*f.pField = read_value(d, f.Id);
+  const OptionDialog* desc = find_dialog(id);
+  const FontOptionDialogFields* fields = FONTOPT_DialogFields(id);
+  for (int i = 0; desc && fields && i < 3; ++i)
+    if (fields->apField[i]) o->*fields->apField[i] = read_value(d, desc->aControlId[i]);
 }
 
 bool GLYPHOR_RunOptionDialog(QWidget* parent, unsigned id, FontOptions* options) {
